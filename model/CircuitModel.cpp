@@ -1,5 +1,7 @@
 #include "model/CircuitModel.h"
 
+#include "model/Palette.h"
+
 KindTerminals CircuitModel::terminals(PartKind kind) {
     switch (kind) {
         case PartKind::Resistor: return {resLeftX, resLeftY, resRightX, resRightY};
@@ -42,11 +44,16 @@ int CircuitModel::termOffsetOf(PartKind kind) const {
 
 void loadInitialState(CircuitModel& model) {
     model.lastDragKind = 1;
-    model.resTermOffset = 360, model.resWidth = 1110, model.resHeight = 555;
-    model.coilTermOffset = 375, model.coilWidth = 1110, model.coilHeight = 780;
-    model.capTermOffset = 345, model.capWidth = 1110, model.capHeight = 555;
-    model.impTermOffset = 345, model.impWidth = 1110, model.impHeight = 975;
-    model.vLineHeight = 975, model.vLineWidth = 135, model.hLineHeight = 135, model.hLineWidth = 615;
+    const auto load = [](PartKind kind, int& width, int& height, int& termOffset) {
+        const KindGeometry geometry = kindGeometry(kind);
+        termOffset = geometry.termOffset, width = geometry.width, height = geometry.height;
+    };
+    load(PartKind::Resistor, model.resWidth, model.resHeight, model.resTermOffset);
+    load(PartKind::Coil, model.coilWidth, model.coilHeight, model.coilTermOffset);
+    load(PartKind::Capacitor, model.capWidth, model.capHeight, model.capTermOffset);
+    load(PartKind::Impedance, model.impWidth, model.impHeight, model.impTermOffset);
+    model.vLineHeight = kVLineSize.y, model.vLineWidth = kVLineSize.x;
+    model.hLineHeight = kHLineSize.y, model.hLineWidth = kHLineSize.x;
     model.resultUnitFactor = 1;
     model.partLeftX.fill(0), model.partLeftY.fill(0), model.partRightX.fill(0);
     model.partRightY.fill(0);

@@ -1,0 +1,26 @@
+# The two commands of the README: `make run` sets up, builds and starts the program;
+# `make test` sets up, builds and runs every test.
+.PHONY: run test build asan-test bench clean
+
+build:
+	@scripts/setup.sh
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default
+
+run: build
+	@scripts/run.sh
+
+test: build
+	@ctest --preset default
+
+asan-test:
+	@scripts/setup.sh
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+bench: build
+	@build/default/bench/engine_bench
+
+clean:
+	rm -rf build

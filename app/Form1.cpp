@@ -1,0 +1,218 @@
+#include "app/Form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/Appearance.h"
+#include "app/Twips.h"
+#include "app/WrapButton.h"
+#include "model/Palette.h"
+
+namespace {
+
+constexpr int kClientWidth = 12840;
+constexpr int kClientHeight = 8325;
+
+enum class ControlType { Frame, Command, Label, Text, Combo };
+
+struct ControlRow {
+    const char* name;
+    ControlType type;
+    const char* caption;
+    const char* container;  // nullptr: the client area
+    int left, top, width, height;
+};
+
+// The fixed controls above the drawing area; positions inside a frame are relative to it.
+// Containers come before the controls they hold.
+constexpr ControlRow kControls[] = {
+    {"Frame1", ControlType::Frame, "Ｒ，Ｌ，Ｃの設定", nullptr, 360, 240, 7335, 1575},
+    {"Command1", ControlType::Command, "抵抗", "Frame1", 360, 600, 1095, 495},
+    {"Command2", ControlType::Command, "コイル", "Frame1", 1680, 600, 1095, 495},
+    {"Command3", ControlType::Command, "コンデンサ", "Frame1", 3000, 600, 1095, 495},
+    {"Command4", ControlType::Command, "周波数", "Frame1", 4320, 600, 1095, 495},
+    {"Command7", ControlType::Command, "縦線", "Frame1", 5760, 240, 1095, 495},
+    {"Command8", ControlType::Command, "横線", "Frame1", 5760, 960, 1095, 495},
+    {"Frame4", ControlType::Frame, "", nullptr, 7680, 240, 1575, 1575},
+    {"Command6", ControlType::Command, "計算実行", "Frame4", 240, 360, 1095, 975},
+    {"Frame5", ControlType::Frame, "", nullptr, 9240, 240, 1575, 1575},
+    {"Command9", ControlType::Command, "インピーダンス　素子化", "Frame5", 240, 360, 1095, 975},
+    {"Frame3", ControlType::Frame, "", nullptr, 10800, 240, 1575, 1575},
+    {"Command10", ControlType::Command, "クリア", "Frame3", 240, 360, 1095, 495},
+    {"Command5", ControlType::Command, "終了", "Frame3", 240, 960, 1095, 495},
+    {"Frame2", ControlType::Frame, "座標", nullptr, 120, 1800, 2295, 855},
+    {"Label1", ControlType::Label, "", "Frame2", 120, 360, 975, 375},
+    {"Label2", ControlType::Label, "", "Frame2", 1200, 360, 975, 375},
+    {"Label18", ControlType::Label, "0", nullptr, 2520, 1920, 1095, 495},
+    {"Label19", ControlType::Label, "Ｈｚ", nullptr, 3600, 1920, 1095, 495},
+    {"Label22", ControlType::Label, "複素Ｚ＝", nullptr, 4920, 1920, 1455, 495},
+    {"Text2", ControlType::Text, "", nullptr, 6480, 1920, 2655, 495},
+    {"Label21", ControlType::Label, "＋ｊ", nullptr, 9240, 1920, 735, 495},
+    {"Text3", ControlType::Text, "", nullptr, 9960, 1920, 2655, 495},
+    {"Label20", ControlType::Label, "合成Ｚ＝", nullptr, 2520, 2520, 1455, 495},
+    {"Text1", ControlType::Text, "", nullptr, 4080, 2520, 2655, 495},
+    {"Combo1", ControlType::Combo, "Ω", nullptr, 6840, 2640, 975, 405},
+    {"Label28", ControlType::Label, "位相角＝", nullptr, 7920, 2520, 1455, 495},
+    {"Text4", ControlType::Text, "", nullptr, 9360, 2520, 2655, 495},
+    {"Label29", ControlType::Label, "度", nullptr, 12120, 2520, 495, 495},
+};
+
+struct PictureDesign {
+    const char* bitmap;    // design-time symbol, embedded with the program
+    QRect valueLabels[2];  // twips inside the picture; the impedance part has a pair
+};
+
+QRect twipsBox(int left, int top, int width, int height) { return {left, top, width, height}; }
+
+PictureDesign pictureDesign(PartKind kind) {
+    switch (kind) {
+        case PartKind::Resistor: return {":/design/resistor.bmp", {twipsBox(150, 15, 810, 285)}};
+        case PartKind::Coil: return {":/design/coil.bmp", {twipsBox(120, 480, 975, 255)}};
+        case PartKind::Capacitor: return {":/design/capacitor.bmp", {twipsBox(0, 0, 855, 255)}};
+        case PartKind::Impedance: break;
+    }
+    return {":/design/impedance.bmp", {twipsBox(0, 465, 1095, 255), twipsBox(0, 720, 1095, 255)}};
+}
+
+// Value labels: Label3..Label17 for slots 1..15; the pairs Label23..Label27 for slots 16..20.
+QString valueLabelName(int slot, int element) {
+    if (kindOfSlot(slot) != PartKind::Impedance) return QStringLiteral("Label%1").arg(slot + 2);
+    return QStringLiteral("Label%1_%2").arg(slot + 7).arg(element);
+}
+
+QWidget* createControl(const ControlRow& row, QWidget* container) {
+    const QString caption = QString::fromUtf8(row.caption);
+    QWidget* widget = nullptr;
+    switch (row.type) {
+        case ControlType::Frame: widget = new QGroupBox(caption, container); break;
+        case ControlType::Command: widget = new WrapButton(caption, container); break;
+        case ControlType::Label: widget = new QLabel(caption, container); break;
+        case ControlType::Text: {
+            // Nothing reads the result fields back; they show results and allow copying.
+            auto* field = new QLineEdit(caption, container);
+            field->setReadOnly(true);
+            widget = field;
+            break;
+        }
+        case ControlType::Combo: {
+            auto* combo = new QComboBox(container);
+            // Typing into the unit list must never add an item or pick one by completion.
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setCompleter(nullptr);
+            combo->setEditText(caption);
+            widget = combo;
+            break;
+        }
+    }
+    widget->setObjectName(QString::fromLatin1(row.name));
+    // Only the bare background shows the cross-hair; controls keep the normal arrow.
+    widget->setCursor(Qt::ArrowCursor);
+    setTwipsGeometry(widget, row.left, row.top, row.width, row.height);
+    return widget;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setFont(minchoFont());
+    mClientArea = new QWidget(this);
+    mClientArea->setObjectName(QStringLiteral("clientArea"));
+    mClientArea->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    setCentralWidget(mClientArea);
+    buildControls();
+    buildDrawingArea();
+    Form_Load();
+    setFixedSize(sizeHint());
+}
+
+void Form1::buildControls() {
+    for (const ControlRow& row : kControls) {
+        QWidget* container =
+            row.container ? control<QWidget>(row.container) : mClientArea;
+        createControl(row, container);
+    }
+    mCommand9 = control<QPushButton>("Command9");
+    mCombo1 = control<QComboBox>("Combo1");
+    for (int i = 1; i <= 4; ++i)
+        mResultFields[i] = control<QLineEdit>(QStringLiteral("Text%1").arg(i).toLatin1());
+    connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, &Form1::Command5_Click);
+}
+
+void Form1::buildDrawingArea() {
+    for (int s = 1; s <= kSlotCount; ++s) buildPicture(s);
+    for (int n = 1; n <= 2 * kLinesPerKind; ++n) buildLineImage(n);
+}
+
+void Form1::buildPicture(int slot) {
+    const PartKind kind = kindOfSlot(slot);
+    const PictureDesign design = pictureDesign(kind);
+    auto* picture = new QLabel(mClientArea);
+    picture->setObjectName(QStringLiteral("Picture%1").arg(slot));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(QPixmap(QString::fromLatin1(design.bitmap)));
+    picture->setCursor(Qt::ArrowCursor);
+    const KindGeometry size = kindGeometry(kind);
+    setTwipsGeometry(picture, kPaletteLeft[indexInKind(slot)], paletteTop(kind), size.width,
+                     size.height);
+    const int elements = kind == PartKind::Impedance ? 2 : 1;
+    for (int element = 0; element < elements; ++element) {
+        auto* label = new QLabel(picture);
+        label->setObjectName(valueLabelName(slot, element));
+        const QRect box = design.valueLabels[element];
+        setTwipsGeometry(label, box.x(), box.y(), box.width(), box.height());
+        mValueLabels[slot].push_back(label);
+    }
+    mPictures[slot] = picture;
+}
+
+void Form1::buildLineImage(int imageNumber) {
+    const bool vertical = imageNumber <= kLinesPerKind;
+    const int n = vertical ? imageNumber : imageNumber - kLinesPerKind;
+    const Point parking = vertical ? kVLineParking[n] : kHLineParking[n];
+    auto* image = new QLabel(mClientArea);
+    image->setObjectName(QStringLiteral("Image%1").arg(imageNumber));
+    image->setPixmap(QPixmap(vertical ? QStringLiteral(":/design/vline.bmp")
+                                      : QStringLiteral(":/design/hline.bmp")));
+    image->setScaledContents(true);
+    image->setCursor(Qt::ArrowCursor);
+    const Point size = vertical ? kVLineSize : kHLineSize;
+    setTwipsGeometry(image, parking.x, parking.y, size.x, size.y);
+    mImages[imageNumber] = image;
+}
+
+template <typename T>
+T* Form1::control(const char* name) const {
+    return mClientArea->findChild<T*>(QString::fromLatin1(name));
+}
+
+QLabel* Form1::picture(int slot) const { return isPartSlot(slot) ? mPictures[slot] : nullptr; }
+
+QLabel* Form1::lineImage(int imageNumber) const {
+    return imageNumber >= 1 && imageNumber <= 2 * kLinesPerKind ? mImages[imageNumber] : nullptr;
+}
+
+const std::vector<QLabel*>& Form1::valueLabels(int slot) const { return mValueLabels[slot]; }
+
+void Form1::Form_Load() {
+    setWindowTitle(QStringLiteral("Selvoria　Ｖｅｒ．１．２"));
+    mClientArea->setCursor(Qt::CrossCursor);
+    loadInitialState(mModel);
+    mCombo1->addItems({QStringLiteral("Ω"), QStringLiteral("ＫΩ"), QStringLiteral("ＭΩ")});
+    mCommand9->setVisible(false);
+    for (int s = 1; s <= kSlotCount; ++s) mPictures[s]->setVisible(false);
+    for (int n = 1; n <= 2 * kLinesPerKind; ++n) mImages[n]->setVisible(false);
+}
+
+void Form1::Command5_Click() {
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}
+
+void Form1::clrimpdisp() {
+    for (int i = 1; i <= 4; ++i) mResultFields[i]->setText(QString());
+}
