@@ -109,6 +109,8 @@ QWidget* createControl(const ControlRow& row, QWidget* container) {
         }
     }
     widget->setObjectName(QString::fromLatin1(row.name));
+    // Set on each control: the frames' style sheet would otherwise give them the default face.
+    widget->setFont(minchoFont());
     // Only the bare background shows the cross-hair; controls keep the normal arrow.
     widget->setCursor(Qt::ArrowCursor);
     setTwipsGeometry(widget, row.left, row.top, row.width, row.height);
@@ -122,6 +124,11 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setFont(minchoFont());
     mClientArea = new QWidget(this);
     mClientArea->setObjectName(QStringLiteral("clientArea"));
+    // Frames draw their caption on the border line, so controls placed near a frame's top
+    // edge sit inside the frame as they were laid out.
+    mClientArea->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     mClientArea->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     setCentralWidget(mClientArea);
     buildControls();
@@ -163,6 +170,7 @@ void Form1::buildPicture(int slot) {
     for (int element = 0; element < elements; ++element) {
         auto* label = new QLabel(picture);
         label->setObjectName(valueLabelName(slot, element));
+        label->setFont(minchoFont());
         const QRect box = design.valueLabels[element];
         setTwipsGeometry(label, box.x(), box.y(), box.width(), box.height());
         mValueLabels[slot].push_back(label);
