@@ -5,10 +5,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <cmath>
+#include <string>
 
 #include "app/Appearance.h"
+#include "app/NumberText.h"
 #include "app/Twips.h"
 #include "app/WrapButton.h"
+#include "dialogs/ValueDialog.h"
+#include "editor/PlaceControl.h"
+#include "engine/PartImpedance.h"
+#include "model/CircuitEdits.h"
 #include "model/Palette.h"
 
 namespace {
@@ -83,6 +90,16 @@ QString valueLabelName(int slot, int element) {
     return QStringLiteral("Label%1_%2").arg(slot + 7).arg(element);
 }
 
+ValueKind valueKindOf(PartKind kind) {
+    switch (kind) {
+        case PartKind::Resistor: return ValueKind::Resistance;
+        case PartKind::Coil: return ValueKind::Inductance;
+        case PartKind::Capacitor: break;
+        case PartKind::Impedance: break;
+    }
+    return ValueKind::Capacitance;
+}
+
 QWidget* createControl(const ControlRow& row, QWidget* container) {
     const QString caption = QString::fromUtf8(row.caption);
     QWidget* widget = nullptr;
@@ -147,7 +164,17 @@ void Form1::buildControls() {
     mCombo1 = control<QComboBox>("Combo1");
     for (int i = 1; i <= 4; ++i)
         mResultFields[i] = control<QLineEdit>(QStringLiteral("Text%1").arg(i).toLatin1());
-    connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, &Form1::Command5_Click);
+    mLabel18 = control<QLabel>("Label18");
+    mLabel19 = control<QLabel>("Label19");
+    connectCommand("Command1", &Form1::Command1_Click);
+    connectCommand("Command2", &Form1::Command2_Click);
+    connectCommand("Command3", &Form1::Command3_Click);
+    connectCommand("Command4", &Form1::Command4_Click);
+    connectCommand("Command5", &Form1::Command5_Click);
+}
+
+void Form1::connectCommand(const char* name, void (Form1::*handler)()) {
+    connect(control<QPushButton>(name), &QPushButton::clicked, this, handler);
 }
 
 void Form1::buildDrawingArea() {
@@ -214,6 +241,84 @@ void Form1::Form_Load() {
     mCommand9->setVisible(false);
     for (int s = 1; s <= kSlotCount; ++s) mPictures[s]->setVisible(false);
     for (int n = 1; n <= 2 * kLinesPerKind; ++n) mImages[n]->setVisible(false);
+}
+
+void Form1::Command1_Click() { placePart(PartKind::Resistor); }
+void Form1::Command2_Click() { placePart(PartKind::Coil); }
+void Form1::Command3_Click() { placePart(PartKind::Capacitor); }
+
+void Form1::placePart(PartKind kind) {
+    const int k = firstFreeIndex(mModel, kind);
+    if (k != 0) {
+        ValueDialog dialog(valueKindOf(kind), mModel, this);
+        dialog.exec();
+        if (mModel.dialogCancelled == 0) showPlacedPart(kind, k);
+    }
+    mModel.dialogCancelled = 0;
+}
+
+void Form1::showPlacedPart(PartKind kind, int k) {
+    const ValueKind valueKind = valueKindOf(kind);
+    const double number = enteredNumber(mModel, valueKind);
+    const double multiplier = unitMultiplier(mModel, valueKind);
+    const double value = number * multiplier;
+    // A product beyond the double range would put an infinity into the drawing: such an entry
+    // is refused like a text that is not a number.
+    if (!std::isfinite(value)) return;
+    const int slot = slotOf(kind, k);
+    QLabel* label = mValueLabels[slot].front();
+    for (const UnitItem& unit : dialogDesign(valueKind).units) {
+        if (multiplier != unit.multiplier) continue;
+        label->setText(QString::fromStdString(signedText(number)) + QString::fromUtf8(unit.text));
+        break;
+    }
+    mModel.slotValue[slot] = value;
+    const KindGeometry size = kindGeometry(kind);
+    PlaceControl(mPictures[slot], size.width, size.height, kPaletteLeft[k], paletteTop(kind));
+    setPartTerminals(mModel, slot, kPaletteLeft[k], paletteTop(kind));
+    mModel.lastPartName = "Picture" + std::to_string(slot);
+    mPictures[slot]->setVisible(true);
+    mModel.slotUsed[slot] = 1;
+}
+
+void Form1::Command4_Click() {
+    // The dialog writes the typed number into the frequency while it is open; keep what was
+    // shown so that an entry whose hertz value overflows can be refused as a whole.
+    const double previousFrequency = mModel.frequency;
+    ValueDialog dialog(ValueKind::Frequency, mModel, this);
+    connect(&dialog, &ValueDialog::closingByCommand1, this, [this] {
+        lblclr();
+        clrimpdisp();
+    });
+    dialog.exec();
+    const double hertz = mModel.frequency * mModel.frequencyUnit;
+    if (!std::isfinite(hertz)) {
+        mModel.frequency = previousFrequency;
+        return;
+    }
+    mLabel18->setText(QString::fromStdString(plainText(mModel.frequency)));
+    for (const UnitItem& unit : dialogDesign(ValueKind::Frequency).units) {
+        if (mModel.frequencyUnit != unit.multiplier) continue;
+        mLabel19->setText(QString::fromUtf8(unit.text));
+        break;
+    }
+    mModel.frequency = hertz;
+}
+
+void Form1::lblclr() {
+    ::lblclr(mModel);
+    mirrorMarks();
+}
+
+void Form1::mirrorMarks() {
+    for (int s = 1; s <= kSlotCount; ++s) {
+        const QColor colour = mModel.slotMarked[s] ? QColor(255, 0, 0) : QColor(0, 0, 0);
+        for (QLabel* label : mValueLabels[s]) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, colour);
+            label->setPalette(palette);
+        }
+    }
 }
 
 void Form1::Command5_Click() {

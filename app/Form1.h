@@ -26,8 +26,13 @@ public:
 
 public slots:
     void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
     void Command5_Click();
     void clrimpdisp();
+    void lblclr();
 
 private:
     void buildControls();
@@ -36,6 +41,10 @@ private:
     void buildLineImage(int imageNumber);
     template <typename T>
     T* control(const char* name) const;
+    void connectCommand(const char* name, void (Form1::*handler)());
+    void placePart(PartKind kind);
+    void showPlacedPart(PartKind kind, int k);
+    void mirrorMarks();
 
     CircuitModel mModel;
     QWidget* mClientArea = nullptr;
@@ -44,5 +53,7 @@ private:
     std::array<std::vector<QLabel*>, kSlotCount + 1> mValueLabels;
     QPushButton* mCommand9 = nullptr;
     QComboBox* mCombo1 = nullptr;
+    QLabel* mLabel18 = nullptr;
+    QLabel* mLabel19 = nullptr;
     std::array<QLineEdit*, 5> mResultFields{};  // Text1..Text4
 };

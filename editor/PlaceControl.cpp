@@ -1,0 +1,10 @@
+#include "editor/PlaceControl.h"
+
+#include <QWidget>
+
+#include "app/Twips.h"
+
+void PlaceControl(QWidget* control, int width, int height, double left, double top) {
+    control->resize(twipsToPixels(width), twipsToPixels(height));
+    control->move(twipsToPixels(left), twipsToPixels(top));
+}
