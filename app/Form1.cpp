@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <cmath>
 #include <string>
 
@@ -13,10 +15,14 @@
 #include "app/Twips.h"
 #include "app/WrapButton.h"
 #include "dialogs/ValueDialog.h"
+#include "editor/DragController.h"
 #include "editor/PlaceControl.h"
+#include "engine/Calculation.h"
 #include "engine/PartImpedance.h"
 #include "model/CircuitEdits.h"
+#include "model/ControlNames.h"
 #include "model/Palette.h"
+#include "results/ResultUnits.h"
 
 namespace {
 
@@ -90,6 +96,13 @@ QString valueLabelName(int slot, int element) {
     return QStringLiteral("Label%1_%2").arg(slot + 7).arg(element);
 }
 
+// Reads the bitmap file anew from the working directory; a missing or unreadable file keeps the
+// picture's current bitmap.
+void loadBitmap(QLabel* picture, const char* file) {
+    QPixmap bitmap;
+    if (bitmap.load(QString::fromUtf8(file))) picture->setPixmap(bitmap);
+}
+
 ValueKind valueKindOf(PartKind kind) {
     switch (kind) {
         case PartKind::Resistor: return ValueKind::Resistance;
@@ -150,6 +163,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(mClientArea);
     buildControls();
     buildDrawingArea();
+    setupDragging();
     Form_Load();
     setFixedSize(sizeHint());
 }
@@ -160,10 +174,14 @@ void Form1::buildControls() {
             row.container ? control<QWidget>(row.container) : mClientArea;
         createControl(row, container);
     }
+    mCommand4 = control<QPushButton>("Command4");
+    mCommand6 = control<QPushButton>("Command6");
     mCommand9 = control<QPushButton>("Command9");
     mCombo1 = control<QComboBox>("Combo1");
     for (int i = 1; i <= 4; ++i)
         mResultFields[i] = control<QLineEdit>(QStringLiteral("Text%1").arg(i).toLatin1());
+    mLabel1 = control<QLabel>("Label1");
+    mLabel2 = control<QLabel>("Label2");
     mLabel18 = control<QLabel>("Label18");
     mLabel19 = control<QLabel>("Label19");
     connectCommand("Command1", &Form1::Command1_Click);
@@ -171,6 +189,12 @@ void Form1::buildControls() {
     connectCommand("Command3", &Form1::Command3_Click);
     connectCommand("Command4", &Form1::Command4_Click);
     connectCommand("Command5", &Form1::Command5_Click);
+    connectCommand("Command6", &Form1::Command6_Click);
+    connectCommand("Command7", &Form1::Command7_Click);
+    connectCommand("Command8", &Form1::Command8_Click);
+    connectCommand("Command10", &Form1::Command10_Click);
+    // activated, not a change signal: picking the unit already shown recalculates too.
+    connect(mCombo1, &QComboBox::activated, this, &Form1::Combo1_Click);
 }
 
 void Form1::connectCommand(const char* name, void (Form1::*handler)()) {
@@ -220,6 +244,35 @@ void Form1::buildLineImage(int imageNumber) {
     mImages[imageNumber] = image;
 }
 
+void Form1::setupDragging() {
+    auto* drag = new DragController(mClientArea, this);
+    const auto cursor = [](const char* name) {
+        return QCursor(QPixmap(QStringLiteral(":/design/") + QString::fromLatin1(name)), 16, 16);
+    };
+    const char* partCursors[] = {"cursor-resistor.png", "cursor-coil.png",
+                                 "cursor-capacitor.png", "cursor-impedance.png"};
+    for (int s = 1; s <= kSlotCount; ++s)
+        drag->addDraggable(mPictures[s], cursor(partCursors[static_cast<int>(kindOfSlot(s)) - 1]));
+    for (int n = 1; n <= 2 * kLinesPerKind; ++n)
+        drag->addDraggable(mImages[n], cursor("cursor-line.png"));
+    connect(drag, &DragController::dragOver, this,
+            [this](QWidget* source, float x, float y) { Form_DragOver(source, x, y, 2); });
+    connect(drag, &DragController::dropped, this,
+            [this](QWidget*, QWidget* target) { Picture_DragDrop(target); });
+    mClientArea->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // A double-click that a label, frame or field ignores is passed on to the client area; only
+    // one on the bare background edits the drawing.
+    if (watched == mClientArea && event->type() == QEvent::MouseButtonDblClick) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (mClientArea->childAt(at) == nullptr) Form_DblClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 template <typename T>
 T* Form1::control(const char* name) const {
     return mClientArea->findChild<T*>(QString::fromLatin1(name));
@@ -237,7 +290,7 @@ void Form1::Form_Load() {
     setWindowTitle(QStringLiteral("Selvoria　Ｖｅｒ．１．２"));
     mClientArea->setCursor(Qt::CrossCursor);
     loadInitialState(mModel);
-    mCombo1->addItems({QStringLiteral("Ω"), QStringLiteral("ＫΩ"), QStringLiteral("ＭΩ")});
+    for (const ResultUnit& unit : kResultUnits) mCombo1->addItem(QString::fromUtf8(unit.text));
     mCommand9->setVisible(false);
     for (int s = 1; s <= kSlotCount; ++s) mPictures[s]->setVisible(false);
     for (int n = 1; n <= 2 * kLinesPerKind; ++n) mImages[n]->setVisible(false);
@@ -276,7 +329,7 @@ void Form1::showPlacedPart(PartKind kind, int k) {
     const KindGeometry size = kindGeometry(kind);
     PlaceControl(mPictures[slot], size.width, size.height, kPaletteLeft[k], paletteTop(kind));
     setPartTerminals(mModel, slot, kPaletteLeft[k], paletteTop(kind));
-    mModel.lastPartName = "Picture" + std::to_string(slot);
+    mModel.lastPartName = pictureName(slot);
     mPictures[slot]->setVisible(true);
     mModel.slotUsed[slot] = 1;
 }
@@ -324,6 +377,160 @@ void Form1::mirrorMarks() {
 void Form1::Command5_Click() {
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
+}
+
+void Form1::Command6_Click() {
+    // The one error handler of the calculation: whatever goes wrong inside it ends up here.
+    try {
+        Calculate(mModel);
+    } catch (...) {
+        reportFailure();
+        return;
+    }
+    showResult();
+}
+
+void Form1::showResult() {
+    const auto show = [this](int field, double value) {
+        mResultFields[field]->setText(QString::fromStdString(plainText(value)));
+    };
+    show(4, mModel.phaseAngle);
+    show(1, mModel.shownAbs);
+    show(2, mModel.shownRe);
+    show(3, mModel.shownIm);
+    mCommand9->setVisible(true);
+    mirrorMarks();
+}
+
+void Form1::reportFailure() {
+    clrimpdisp();
+    mirrorMarks();
+    const QString text = mModel.startPart == 0 ? QStringLiteral("Ｒ，Ｌ，Ｃの素子を配置して下さい")
+                                               : QStringLiteral("０で除算されたエラー");
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Selvoria"), text, QMessageBox::Ok, this);
+    box.exec();
+    mCommand6->setFocus();
+}
+
+void Form1::Combo1_Click() {
+    const QString chosen = mCombo1->currentText();
+    for (const ResultUnit& unit : kResultUnits) {
+        if (chosen != QString::fromUtf8(unit.text)) continue;
+        mModel.resultUnitFactor = unit.factor;
+        Command6_Click();
+        mCommand6->setFocus();
+        return;
+    }
+}
+
+void Form1::Command7_Click() { placeLine(true); }
+void Form1::Command8_Click() { placeLine(false); }
+
+void Form1::placeLine(bool vertical) {
+    auto& used = vertical ? mModel.vLineUsed : mModel.hLineUsed;
+    for (int n = 1; n <= kLinesPerKind; ++n) {
+        if (used[n] != 0) continue;
+        const Point parking = vertical ? kVLineParking[n] : kHLineParking[n];
+        const Point size = vertical ? kVLineSize : kHLineSize;
+        QLabel* image = mImages[vertical ? n : kLinesPerKind + n];
+        PlaceControl(image, size.x, size.y, parking.x, parking.y);
+        image->setVisible(true);
+        used[n] = 1;
+        return;
+    }
+}
+
+void Form1::Form_DragOver(QWidget* Source, float X, float Y, int /*State: every event alike*/) {
+    Source->setCursor(Qt::CrossCursor);
+    mCommand9->setVisible(false);
+    lblclr();
+    clrimpdisp();
+    Source->move(twipsToPixels(X), twipsToPixels(Y));
+    mLabel1->setText(QString::fromStdString(plainText(X)));
+    mLabel2->setText(QString::fromStdString(plainText(Y)));
+    const std::string name = Source->objectName().toStdString();
+    if (name.starts_with("Picture")) {
+        mModel.lastPartName = name;
+        mModel.lastDragKind = 1;
+        if (const int slot = pictureSlot(name)) {
+            loadBitmap(mPictures[slot], partBitmapFile(kindOfSlot(slot), true));
+            setPartTerminals(mModel, slot, X, Y);
+        }
+        return;
+    }
+    mModel.lastDragKind = 0;
+    if (const int n = imageNumber(name)) moveLine(n, X, Y);
+    mModel.lastLineName = name;
+}
+
+void Form1::moveLine(int imageNumber, float x, float y) {
+    // A line's length is read from its image as it stands now, not from the kind constants.
+    const QLabel* image = mImages[imageNumber];
+    if (imageNumber <= kLinesPerKind)
+        setVLineEnds(mModel, imageNumber, x, y, pixelsToTwips(image->height()));
+    else
+        setHLineEnds(mModel, imageNumber - kLinesPerKind, x, y, pixelsToTwips(image->width()));
+}
+
+void Form1::Picture_DragDrop(QWidget* target) {
+    if (const int slot = dropTargetSlot(target->objectName().toStdString()))
+        loadBitmap(mPictures[slot], partBitmapFile(kindOfSlot(slot), false));
+}
+
+void Form1::Form_DblClick() {
+    mModel.startPart = 0;
+    mLabel1->setText(QString());
+    mLabel2->setText(QString());
+    lblclr();
+    clrimpdisp();
+    removeLastElement();
+    RefreshCombinedTables(mModel);
+    FindStartPart(mModel);
+    if (mModel.startPart == 0) showNoPartLeft();
+}
+
+void Form1::removeLastElement() {
+    if (mModel.lastDragKind == 1) {
+        if (const int slot = pictureSlot(mModel.lastPartName)) removePart(slot);
+    } else if (mModel.lastDragKind == 0) {
+        if (const int n = imageNumber(mModel.lastLineName)) removeLine(n);
+    }
+}
+
+void Form1::removePart(int slot) {
+    mPictures[slot]->setVisible(false);
+    freePart(mModel, slot);
+}
+
+void Form1::removeLine(int imageNumber) {
+    mImages[imageNumber]->setVisible(false);
+    if (imageNumber <= kLinesPerKind)
+        freeVLine(mModel, imageNumber);
+    else
+        freeHLine(mModel, imageNumber - kLinesPerKind);
+}
+
+// With no part left the drawing starts over: the frequency may be set again from 0.
+void Form1::showNoPartLeft() {
+    mCommand4->setVisible(true);
+    mCommand9->setVisible(false);
+    mLabel18->setText(QString::number(0));
+    mModel.frequency = 0;
+}
+
+void Form1::Command10_Click() {
+    mModel.startPart = 0;
+    mLabel1->setText(QString());
+    mLabel2->setText(QString());
+    showNoPartLeft();
+    clrimpdisp();
+    lblclr();
+    ClearDrawing();
+}
+
+void Form1::ClearDrawing() {
+    for (int s = 1; s <= kSlotCount; ++s) removePart(s);
+    for (int n = 1; n <= 2 * kLinesPerKind; ++n) removeLine(n);
 }
 
 void Form1::clrimpdisp() {

@@ -31,8 +31,20 @@ public slots:
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
+    void Command6_Click();
+    void Combo1_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command10_Click();
+    void Form_DragOver(QWidget* Source, float X, float Y, int State);
+    void Picture_DragDrop(QWidget* target);
+    void Form_DblClick();
+    void ClearDrawing();
     void clrimpdisp();
     void lblclr();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -45,14 +57,27 @@ private:
     void placePart(PartKind kind);
     void showPlacedPart(PartKind kind, int k);
     void mirrorMarks();
+    void showResult();
+    void placeLine(bool vertical);
+    void moveLine(int imageNumber, float x, float y);
+    void removeLastElement();
+    void removePart(int slot);
+    void removeLine(int imageNumber);
+    void showNoPartLeft();
+    void setupDragging();
+    void reportFailure();
 
     CircuitModel mModel;
     QWidget* mClientArea = nullptr;
     std::array<QLabel*, kSlotCount + 1> mPictures{};
     std::array<QLabel*, 2 * kLinesPerKind + 1> mImages{};
     std::array<std::vector<QLabel*>, kSlotCount + 1> mValueLabels;
+    QPushButton* mCommand4 = nullptr;
+    QPushButton* mCommand6 = nullptr;
     QPushButton* mCommand9 = nullptr;
     QComboBox* mCombo1 = nullptr;
+    QLabel* mLabel1 = nullptr;
+    QLabel* mLabel2 = nullptr;
     QLabel* mLabel18 = nullptr;
     QLabel* mLabel19 = nullptr;
     std::array<QLineEdit*, 5> mResultFields{};  // Text1..Text4

@@ -11,3 +11,13 @@ int firstFreeIndex(const CircuitModel& model, PartKind kind);
 // terminals on the symbol's lead line, at the picture's left and right edges.
 void setPartTerminals(CircuitModel& model, int slot, double left, double top);
 void clearPartTerminals(CircuitModel& model, int slot);
+
+// End points of vertical line n (1..10) whose image stands at (left, top) with the given height,
+// and of horizontal line n with the given width; the ends lie on the image's left or top edge.
+void setVLineEnds(CircuitModel& model, int n, double left, double top, double height);
+void setHLineEnds(CircuitModel& model, int n, double left, double top, double width);
+
+// Frees a slot or a line: flag and coordinates back to 0. Stored values stay for later reuse.
+void freePart(CircuitModel& model, int slot);
+void freeVLine(CircuitModel& model, int n);
+void freeHLine(CircuitModel& model, int n);

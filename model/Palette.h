@@ -51,3 +51,15 @@ inline constexpr KindGeometry kindGeometry(PartKind kind) {
 
 inline constexpr Point kVLineSize{135, 975};
 inline constexpr Point kHLineSize{615, 135};
+
+// Bitmap files of each kind's symbol, read from the working directory: the normal symbol,
+// restored when a part is dropped, and the highlighted one shown while it is dragged.
+inline constexpr const char* partBitmapFile(PartKind kind, bool dragged) {
+    switch (kind) {
+        case PartKind::Resistor: return dragged ? "Drag抵抗.bmp" : "抵抗.bmp";
+        case PartKind::Coil: return dragged ? "Dragコイル1.bmp" : "コイル1.bmp";
+        case PartKind::Capacitor: return dragged ? "Dragコンデンサ.bmp" : "コンデンサ.bmp";
+        case PartKind::Impedance: break;
+    }
+    return dragged ? "Dragインピーダンス.bmp" : "インピーダンス.bmp";
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QCursor>
+#include <QObject>
+#include <QPointer>
+#include <map>
+
+class QMouseEvent;
+class QWidget;
+
+// Drags parts and lines by hand. A press on a draggable widget (or on a label inside it) starts
+// the drag at once; Qt's implicit grab keeps the mouse events coming to the pressed widget,
+// wherever the pointer goes. Each move over the bare background of the client area reports the
+// pointer in twips; the release reports the control under the pointer. Qt's own QDrag would
+// run a nested event loop and deliver none of this.
+class DragController : public QObject {
+    Q_OBJECT
+public:
+    explicit DragController(QWidget* clientArea, QObject* parent = nullptr);
+
+    // Makes the widget draggable; children that do not take the mouse themselves (its value
+    // labels) start the same drag.
+    void addDraggable(QWidget* widget, const QCursor& dragCursor);
+
+signals:
+    void dragOver(QWidget* source, float x, float y);
+    void dropped(QWidget* source, QWidget* target);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void begin(QWidget* source);
+    void move(const QMouseEvent* event);
+    void finish(const QMouseEvent* event);
+
+    QWidget* mClientArea;
+    std::map<QObject*, QWidget*> mSources;  // watched widget -> the element it drags
+    std::map<QWidget*, QCursor> mCursors;
+    QPointer<QWidget> mDragged;
+};
