@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ModalDialog.h"
-#include "app/Form1.h"
+#include "UserActions.h"
 #include "model/CircuitEdits.h"
 
 namespace {
@@ -16,6 +15,7 @@ namespace {
 class CalculateCommandTest : public ::testing::Test {
 protected:
     Form1 form;
+    UserActions user{form};
     QString messageText, messageCaption;
     QMessageBox::Icon messageIcon = QMessageBox::NoIcon;
     int messages = 0;
@@ -25,13 +25,7 @@ protected:
         QApplication::setActiveWindow(&form);
     }
 
-    void placeResistor(const QString& ohms) {
-        whenModalOpens([&](QDialog* dialog) {
-            QTest::keyClicks(dialog->findChild<QLineEdit*>("Text1"), ohms);
-            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        });
-        QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    }
+    void placeResistor(const QString& ohms) { user.enterValue("Command1", ohms); }
     // Any message box the next action shows is read and answered with OK.
     void answerMessage() {
         whenModalOpens([this](QDialog* dialog) {
@@ -44,7 +38,7 @@ protected:
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         });
     }
-    void calculate() { QTest::mouseClick(button("Command6"), Qt::LeftButton); }
+    void calculate() { user.click("Command6"); }
     void chooseUnit(int index) {
         auto* combo = form.findChild<QComboBox*>("Combo1");
         combo->setFocus();
@@ -86,11 +80,7 @@ TEST_F(CalculateCommandTest, EmptyDrawingAsksForParts) {
 
 TEST_F(CalculateCommandTest, FaultKeepsThePartsTakenBeforeItRed) {
     placeResistor(QStringLiteral("100"));
-    whenModalOpens([](QDialog* dialog) {
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("Text1"), QStringLiteral("1"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    });
-    QTest::mouseClick(button("Command3"), Qt::LeftButton);
+    user.enterValue("Command3", QStringLiteral("1"));
     // The capacitor's right terminal touches the resistor's left one: they are in series, and
     // at frequency 0 the capacitor divides by zero after the resistor was taken.
     setPartTerminals(form.model(), 11, 3600 - 1110, 3600 - 345);

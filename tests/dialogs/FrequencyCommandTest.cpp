@@ -6,23 +6,17 @@
 
 #include <gtest/gtest.h>
 
-#include "ModalDialog.h"
-#include "app/Form1.h"
+#include "UserActions.h"
 
 namespace {
 
 class FrequencyCommandTest : public ::testing::Test {
 protected:
     Form1 form;
+    UserActions user{form};
 
     void setFrequency(const QString& keys, int unitDownPresses) {
-        whenModalOpens([&](QDialog* dialog) {
-            QTest::keyClicks(dialog->findChild<QLineEdit*>("Text1"), keys);
-            auto* units = dialog->findChild<QComboBox*>("Combo1");
-            for (int i = 0; i < unitDownPresses; ++i) QTest::keyClick(units, Qt::Key_Down);
-            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        });
-        QTest::mouseClick(form.findChild<QPushButton*>("Command4"), Qt::LeftButton);
+        user.enterValue("Command4", keys, unitDownPresses);
     }
     QString label(const char* name) { return form.findChild<QLabel*>(name)->text(); }
 };

@@ -6,26 +6,18 @@
 
 #include <gtest/gtest.h>
 
-#include "ModalDialog.h"
-#include "app/Form1.h"
+#include "UserActions.h"
 
 namespace {
 
 class PlacePartTest : public ::testing::Test {
 protected:
     Form1 form;
+    UserActions user{form};
 
-    // Presses a palette command and answers its dialog: types the keys over the selected "0",
-    // picks the unit with the arrow keys, then closes (or cancels) with the mouse.
     void place(const char* command, const QString& keys, int unitDownPresses = 0,
                const char* closeWith = "Command1") {
-        whenModalOpens([&](QDialog* dialog) {
-            QTest::keyClicks(dialog->findChild<QLineEdit*>("Text1"), keys);
-            auto* units = dialog->findChild<QComboBox*>("Combo1");
-            for (int i = 0; i < unitDownPresses; ++i) QTest::keyClick(units, Qt::Key_Down);
-            QTest::mouseClick(dialog->findChild<QPushButton*>(closeWith), Qt::LeftButton);
-        });
-        QTest::mouseClick(form.findChild<QPushButton*>(command), Qt::LeftButton);
+        user.enterValue(command, keys, unitDownPresses, closeWith);
     }
     QString caption(int slot) { return form.valueLabels(slot).front()->text(); }
 };
