@@ -50,9 +50,12 @@ public:
         QTest::mouseRelease(window(), Qt::LeftButton, {}, mLast);
         mPressed = false;
     }
-    // Drags the element so that its top-left corner lands at the given point.
+    // Drags the element so that its top-left corner lands at the given point. The pointer
+    // goes by an empty corner first, as a hand does: a target inside the element's own rectangle
+    // would not be reached in one move, the pointer being over the element itself.
     void drag(QWidget* element, QPoint client) {
         press(element);
+        moveTo({835, 545});
         moveTo(client);
         release();
     }
