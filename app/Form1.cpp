@@ -22,6 +22,7 @@
 #include "model/CircuitEdits.h"
 #include "model/ControlNames.h"
 #include "model/Palette.h"
+#include "results/ImpedanceLabels.h"
 #include "results/ResultUnits.h"
 
 namespace {
@@ -191,6 +192,7 @@ void Form1::buildControls() {
     connectCommand("Command5", &Form1::Command5_Click);
     connectCommand("Command6", &Form1::Command6_Click);
     connectCommand("Command7", &Form1::Command7_Click);
+    connectCommand("Command9", &Form1::Command9_Click);
     connectCommand("Command8", &Form1::Command8_Click);
     connectCommand("Command10", &Form1::Command10_Click);
     // activated, not a change signal: picking the unit already shown recalculates too.
@@ -326,8 +328,8 @@ void Form1::showPlacedPart(PartKind kind, int k) {
         break;
     }
     mModel.slotValue[slot] = value;
-    const KindGeometry size = kindGeometry(kind);
-    PlaceControl(mPictures[slot], size.width, size.height, kPaletteLeft[k], paletteTop(kind));
+    PlaceControl(mPictures[slot], mModel.widthOf(kind), mModel.heightOf(kind), kPaletteLeft[k],
+                 paletteTop(kind));
     setPartTerminals(mModel, slot, kPaletteLeft[k], paletteTop(kind));
     mModel.lastPartName = pictureName(slot);
     mPictures[slot]->setVisible(true);
@@ -531,6 +533,40 @@ void Form1::Command10_Click() {
 void Form1::ClearDrawing() {
     for (int s = 1; s <= kSlotCount; ++s) removePart(s);
     for (int n = 1; n <= 2 * kLinesPerKind; ++n) removeLine(n);
+}
+
+void Form1::Command9_Click() {
+    mLabel1->setText(QString());
+    mLabel2->setText(QString());
+    mCommand4->setVisible(false);
+    clrimpdisp();
+    RemoveReducedParts();
+    lblclr();
+    if (const int k = firstFreeIndex(mModel, PartKind::Impedance)) placeImpedancePart(k);
+    mCommand9->setVisible(false);
+}
+
+// The parts the last calculation took into its result, and every line, leave the drawing.
+void Form1::RemoveReducedParts() {
+    for (int s = 1; s <= kSlotCount; ++s)
+        if (mModel.slotMarked[s]) removePart(s);
+    for (int n = 1; n <= 2 * kLinesPerKind; ++n) removeLine(n);
+}
+
+void Form1::placeImpedancePart(int k) {
+    const int slot = slotOf(PartKind::Impedance, k);
+    mModel.impPartRe[k] = mModel.resultRe;
+    mModel.impPartIm[k] = mModel.resultIm;
+    const std::string unit = mCombo1->currentText().toStdString();
+    mValueLabels[slot][0]->setText(QString::fromStdString(realPartLabel(mModel.shownRe, unit)));
+    mValueLabels[slot][1]->setText(
+        QString::fromStdString(imaginaryPartLabel(mModel.shownIm, unit)));
+    const int top = paletteTop(PartKind::Impedance);
+    PlaceControl(mPictures[slot], mModel.impWidth, mModel.impHeight, kPaletteLeft[k], top);
+    mPictures[slot]->setVisible(true);
+    setPartTerminals(mModel, slot, kPaletteLeft[k], top);
+    mModel.lastPartName = pictureName(slot);
+    mModel.slotUsed[slot] = 1;
 }
 
 void Form1::clrimpdisp() {

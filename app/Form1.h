@@ -40,6 +40,8 @@ public slots:
     void Picture_DragDrop(QWidget* target);
     void Form_DblClick();
     void ClearDrawing();
+    void Command9_Click();
+    void RemoveReducedParts();
     void clrimpdisp();
     void lblclr();
 
@@ -64,6 +66,7 @@ private:
     void removePart(int slot);
     void removeLine(int imageNumber);
     void showNoPartLeft();
+    void placeImpedancePart(int k);
     void setupDragging();
     void reportFailure();
 
