@@ -11,6 +11,7 @@ packages=(
     fonts-ipafont-mincho fonts-ipafont-gothic
     ngspice
     xvfb xauth xdotool imagemagick
+    desktop-file-utils dpkg-dev
 )
 
 missing=()
