@@ -165,6 +165,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     buildControls();
     buildDrawingArea();
     setupDragging();
+    setupAccessibility();
     Form_Load();
     setFixedSize(sizeHint());
 }
@@ -264,6 +265,36 @@ void Form1::setupDragging() {
     mClientArea->installEventFilter(this);
 }
 
+// Screen readers hear what each element is; the keyboard walks the commands in reading order,
+// then the unit list and the result fields. Pictures and lines never take the focus.
+void Form1::setupAccessibility() {
+    for (int s = 1; s <= kSlotCount; ++s) describePart(s);
+    for (int n = 1; n <= 2 * kLinesPerKind; ++n) {
+        const bool vertical = n <= kLinesPerKind;
+        mImages[n]->setAccessibleName(QStringLiteral("%1 %2").arg(
+            vertical ? QStringLiteral("縦線") : QStringLiteral("横線"))
+                                          .arg(vertical ? n : n - kLinesPerKind));
+    }
+    const std::pair<const char*, const char*> names[] = {
+        {"Text1", "合成Ｚ"}, {"Text2", "複素Ｚ 実部"}, {"Text3", "複素Ｚ 虚部"},
+        {"Text4", "位相角（度）"}, {"Combo1", "結果の単位"}, {"Label1", "座標 X"},
+        {"Label2", "座標 Y"}, {"Label18", "周波数"}, {"Label19", "周波数の単位"}};
+    for (const auto& [name, description] : names)
+        control<QWidget>(name)->setAccessibleName(QString::fromUtf8(description));
+    const char* tabOrder[] = {"Command1", "Command2", "Command3", "Command4", "Command7",
+                              "Command8", "Command6", "Command9", "Command10", "Command5",
+                              "Combo1",   "Text2",    "Text3",    "Text1",    "Text4"};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(control<QWidget>(tabOrder[i - 1]), control<QWidget>(tabOrder[i]));
+}
+
+void Form1::describePart(int slot) {
+    static const char* const kKindNames[] = {"抵抗", "コイル", "コンデンサ", "インピーダンス"};
+    QString description = QString::fromUtf8(kKindNames[static_cast<int>(kindOfSlot(slot)) - 1]);
+    for (const QLabel* label : mValueLabels[slot]) description += u' ' + label->text().trimmed();
+    mPictures[slot]->setAccessibleName(description.trimmed());
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // A double-click that a label, frame or field ignores is passed on to the client area; only
     // one on the bare background edits the drawing.
@@ -327,6 +358,7 @@ void Form1::showPlacedPart(PartKind kind, int k) {
         label->setText(QString::fromStdString(signedText(number)) + QString::fromUtf8(unit.text));
         break;
     }
+    describePart(slot);
     mModel.slotValue[slot] = value;
     PlaceControl(mPictures[slot], mModel.widthOf(kind), mModel.heightOf(kind), kPaletteLeft[k],
                  paletteTop(kind));
@@ -561,6 +593,7 @@ void Form1::placeImpedancePart(int k) {
     mValueLabels[slot][0]->setText(QString::fromStdString(realPartLabel(mModel.shownRe, unit)));
     mValueLabels[slot][1]->setText(
         QString::fromStdString(imaginaryPartLabel(mModel.shownIm, unit)));
+    describePart(slot);
     const int top = paletteTop(PartKind::Impedance);
     PlaceControl(mPictures[slot], mModel.impWidth, mModel.impHeight, kPaletteLeft[k], top);
     mPictures[slot]->setVisible(true);

@@ -68,6 +68,8 @@ private:
     void showNoPartLeft();
     void placeImpedancePart(int k);
     void setupDragging();
+    void setupAccessibility();
+    void describePart(int slot);
     void reportFailure();
 
     CircuitModel mModel;

@@ -148,3 +148,34 @@ TEST_F(Form1Test, EndCommandClosesTheWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Form1Test, ScreenReadersHearWhatEachElementIs) {
+    const std::pair<const char*, const char*> names[] = {
+        {"Picture1", "抵抗"},      {"Picture8", "コイル"},   {"Picture15", "コンデンサ"},
+        {"Picture16", "インピーダンス"}, {"Image1", "縦線 1"}, {"Image20", "横線 10"},
+        {"Text1", "合成Ｚ"},       {"Text4", "位相角（度）"}};
+    for (const auto& [name, accessible] : names)
+        EXPECT_EQ(find(name)->accessibleName(), QString::fromUtf8(accessible)) << name;
+}
+
+TEST_F(Form1Test, KeyboardWalksTheCommandsThenTheUnitListAndResults) {
+    form.findChild<QPushButton*>("Command9")->setVisible(true);
+    form.show();
+    const char* expected[] = {"Command1", "Command2", "Command3", "Command4", "Command7",
+                              "Command8", "Command6", "Command9", "Command10", "Command5",
+                              "Combo1",   "Text2",    "Text3",    "Text1",    "Text4"};
+    QWidget* widget = find(expected[0]);
+    for (const char* name : expected) {
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->objectName(), QString::fromLatin1(name));
+        do {
+            widget = widget->nextInFocusChain();
+        } while (widget->focusPolicy() == Qt::NoFocus || !widget->isVisibleTo(&form) ||
+                 widget->focusProxy() != nullptr);
+    }
+    for (int s = 1; s <= 20; ++s) EXPECT_EQ(form.picture(s)->focusPolicy(), Qt::NoFocus) << s;
+}
+
+}  // namespace

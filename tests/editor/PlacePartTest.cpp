@@ -50,6 +50,7 @@ TEST_F(PlacePartTest, PartsAppearAtTheirPaletteSlotsWithValueAndUnit) {
         EXPECT_EQ(form.model().slotUsed[row.slot], 1);
         EXPECT_EQ(form.model().lastPartName, "Picture" + std::to_string(row.slot));
     }
+    EXPECT_EQ(form.picture(2)->accessibleName(), QStringLiteral("抵抗 4.7ＫΩ"));
 }
 
 TEST_F(PlacePartTest, NegativeValueIsTypedSignLast) {

@@ -43,6 +43,7 @@ TEST_F(ImpedanceToPartTest, OneResistorBecomesAnImpedancePart) {
     EXPECT_EQ(form.picture(16)->geometry(), QRect(240, 448, 74, 65));
     EXPECT_EQ(valueLabel(16, 0), QStringLiteral("100Ω"));
     EXPECT_EQ(valueLabel(16, 1), QStringLiteral("＋ｊ0Ω"));
+    EXPECT_EQ(form.picture(16)->accessibleName(), QStringLiteral("インピーダンス 100Ω ＋ｊ0Ω"));
     EXPECT_EQ(model.impPartRe[1], 100);
     EXPECT_EQ(model.impPartIm[1], 0);
     EXPECT_EQ(model.slotUsed[16], 1);
