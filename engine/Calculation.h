@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/CircuitModel.h"
+
+// Copies the per-kind terminal tables into partLeftX .. partRightY (resistors to slots 1-5, coils
+// 6-10, capacitors 11-15, impedance parts 16-20). Dragging writes only the per-kind tables, so
+// anything that reads the combined ones refreshes them first.
+void RefreshCombinedTables(CircuitModel& model);
+
+// Sets startPart to the slot whose right terminal has the largest positive X·Y product (the
+// lowest slot among equals); when none is positive startPart keeps its value.
+void FindStartPart(CircuitModel& model);
+
+// One run of the calculate command, from setting the join tolerance to the result fields of the
+// model (resultRe, resultIm, shownAbs, shownRe, shownIm, phaseAngle). Marks every part it takes
+// into the result (slotMarked).
+// Throws NoPartPlacedError when startPart stays 0, ArithmeticError for an arithmetic fault or a
+// walk that does not end. The model keeps whatever state it reached, marks included.
+void Calculate(CircuitModel& model);
