@@ -9,22 +9,20 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
-#include <numbers>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/Calculation.h"
+#include "tests/Ngspice.h"
 #include "tests/engine/DrawingBuilder.h"
 
 namespace {
 
-constexpr double kTwoPi = 6.283184;  // the engine's omega = kTwoPi * f
+constexpr double kTwoPi = kEngineTwoPi;  // the engine's omega = kTwoPi * f
 constexpr double kRow = 975;         // one vertical line from terminal to terminal
 constexpr double kPartWidth = 1110;
 constexpr double kHLineWidth = 615;
@@ -291,12 +289,7 @@ std::string node(int net, int k, int groundNode) {
     return k == groundNode ? "0" : "n" + std::to_string(net) + "_" + std::to_string(k);
 }
 
-std::string number(double value) {
-    // Plain exponents only: ngspice would read a suffix such as "M" as milli.
-    char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
-}
+std::string number(double value) { return spiceNumber(value); }
 
 // The network between node 0 and ground, fed by a 1 A AC source, so node 0's voltage is Z.
 // An impedance part becomes a resistor in series with the coil or capacitor that has its
@@ -337,13 +330,6 @@ void writeNetwork(std::ostream& out, int index, const Network& net) {
     }
 }
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 struct SpiceValue {
     Complex z;
     bool hasRe = false, hasIm = false;
@@ -354,35 +340,24 @@ struct SpiceRun {
     std::string transcript;
 };
 
-// One ngspice run for several networks: each gets its own single-frequency AC analysis,
-// scaled so that ngspice's 2π·f' equals the engine's 6.283184·f. The DC operating point is
-// skipped because parallel coils make it singular.
-SpiceRun runSpice(const std::filesystem::path& dir, int first, const std::vector<Network>& nets) {
-    const std::filesystem::path input = dir / ("batch" + std::to_string(first) + ".cir");
-    const std::filesystem::path output = dir / ("batch" + std::to_string(first) + ".out");
-    const std::filesystem::path errors = dir / ("batch" + std::to_string(first) + ".err");
-    {
-        std::ofstream out(input);
-        out << "selvoria oracle batch\n";
-        for (std::size_t i = 0; i < nets.size(); ++i)
-            writeNetwork(out, first + static_cast<int>(i), nets[i]);
-        out << ".options noopac\n.control\nset numdgt=15\n";
-        for (std::size_t i = 0; i < nets.size(); ++i) {
-            const int index = first + static_cast<int>(i);
-            const std::string f = number(nets[i].frequency * kTwoPi / (2 * std::numbers::pi));
-            const std::string n = node(index, 0, -1);
-            out << "ac lin 1 " << f << " " << f << "\nprint vr(" << n << ") vi(" << n << ")\n";
-        }
-        out << ".endc\n.end\n";
+// One ngspice run for several networks: each gets its own single-frequency AC analysis at the
+// engine's ω.
+SpiceRun runSpice(int first, const std::vector<Network>& nets) {
+    std::ostringstream netlist;
+    netlist << "selvoria oracle batch\n";
+    for (std::size_t i = 0; i < nets.size(); ++i)
+        writeNetwork(netlist, first + static_cast<int>(i), nets[i]);
+    // The DC operating point is skipped because parallel coils make it singular.
+    netlist << ".options noopac\n.control\nset numdgt=15\n";
+    for (std::size_t i = 0; i < nets.size(); ++i) {
+        const std::string f = number(spiceFrequency(nets[i].frequency));
+        const std::string n = node(first + static_cast<int>(i), 0, -1);
+        netlist << "ac lin 1 " << f << " " << f << "\nprint vr(" << n << ") vi(" << n << ")\n";
     }
-    // The exit status says nothing (ngspice returns 1 after a good batch run); only the printed
-    // values count. Its notes go to stderr and would split value lines if both shared a file.
-    const std::string command = "ngspice -b '" + input.string() + "' > '" + output.string() +
-                                "' 2> '" + errors.string() + "'";
-    [[maybe_unused]] const int status = std::system(command.c_str());
+    netlist << ".endc\n.end\n";
 
     SpiceRun run;
-    run.transcript = readFile(output) + readFile(errors);
+    run.transcript = runNgspice(netlist.str());
     // Value lines read "vr(n12_0) = 1.234567890123456e+02".
     std::istringstream lines(run.transcript);
     for (std::string line; std::getline(lines, line);) {
@@ -397,30 +372,21 @@ SpiceRun runSpice(const std::filesystem::path& dir, int first, const std::vector
     return run;
 }
 
-std::filesystem::path makeTempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "selvoria-oracle-XXXXXX");
-    if (mkdtemp(pattern.data()) == nullptr) return {};
-    return pattern;
-}
-
 TEST(SpiceOracleTest, ReductionAgreesWithNgspice) {
     DrawingGenerator generator(20240611);
     std::array<int, kShapeCount> shapes{};
     std::vector<Network> nets;
     for (int i = 0; i < kNetworkCount; ++i) nets.push_back(generator.next(shapes));
 
-    const std::filesystem::path dir = makeTempDir();
-    ASSERT_FALSE(dir.empty()) << "cannot create a temporary directory";
     std::map<int, SpiceValue> spice;
     std::string transcripts;
     for (int first = 0; first < kNetworkCount; first += kNetworksPerRun) {
         const std::vector<Network> batch(
             nets.begin() + first, nets.begin() + std::min(first + kNetworksPerRun, kNetworkCount));
-        SpiceRun run = runSpice(dir, first, batch);
+        SpiceRun run = runSpice(first, batch);
         spice.merge(run.voltages);
         transcripts += run.transcript;
     }
-    std::filesystem::remove_all(dir);
 
     double largestError = 0;
     for (int i = 0; i < kNetworkCount; ++i) {
