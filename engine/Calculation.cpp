@@ -33,8 +33,9 @@ Complex parallel(const Complex& x, const Complex& y) {
     return ComplexRecip(ComplexAdd(recipX, recipY));
 }
 
-void takePart(CircuitModel& model, std::int16_t s) {
+void takePart(CircuitModel& model, std::int16_t s, CalculationTrace* trace) {
     PartImpedance(model, s);
+    if (trace) trace->took(s, model.zWork);
     MarkPartUsed(model, s);
 }
 
@@ -52,7 +53,7 @@ const ColumnWalk kDownward{FindPartBelow, &CircuitModel::partBelow, &CircuitMode
                            "the downward walk does not end"};
 
 // Combines in parallel every part stacked on the series part in one direction.
-void walkColumn(CircuitModel& model, const ColumnWalk& walk) {
+void walkColumn(CircuitModel& model, const ColumnWalk& walk, CalculationTrace* trace) {
     std::int16_t& part = model.*walk.part;
     part = model.seriesPart;
     model.*walk.end = part;
@@ -60,41 +61,44 @@ void walkColumn(CircuitModel& model, const ColumnWalk& walk) {
         walk.findPartner(model, part);
         if (part == 0) return;
         if (found == kMaxPartnersPerWalk) throw ArithmeticError(walk.runaway);
-        takePart(model, part);
+        takePart(model, part, trace);
         model.*walk.end = part;
         model.zWork = parallel(model.zColumn, model.zWork);
         model.zColumn = model.zWork;
+        if (trace) trace->joinedInParallel(model.zColumn);
     }
 }
 
-void reduceColumns(CircuitModel& model) {
+void reduceColumns(CircuitModel& model, CalculationTrace* trace) {
     bool notFirstColumn = false;
     for (int column = 1;; ++column) {
-        walkColumn(model, kUpward);
+        walkColumn(model, kUpward, trace);
         // A line leaves the column's top part at its right terminal without closing a pair: a
         // part bridging the chain may hang from it.
         if (model.partAbove == 0 && model.leftJoinLine == 0 && model.rightJoinLine != 0)
             model.openLineUp = model.rightJoinLine;
-        walkColumn(model, kDownward);
+        walkColumn(model, kDownward, trace);
 
         model.zWork = ComplexAdd(model.zColumn, model.zChain);
         model.zChain = model.zWork;
+        if (trace) trace->addedInSeries(model.zChain);
         FindNextInSeries(model);
 
         // The first column alone is never bridged: the bypass part spans at least two columns.
         if (model.openLineUp != 0 && notFirstColumn) {
             FindBypassPart(model);
             if (model.bypassPart != 0) {
-                takePart(model, model.bypassPart);
+                takePart(model, model.bypassPart, trace);
                 model.zWork = parallel(model.zChain, model.zWork);
                 model.zChain = model.zWork;
+                if (trace) trace->bridged(model.zChain);
             }
         }
         if (model.seriesPart == 0) return;
         if (column == kMaxColumns) throw ArithmeticError("the series walk does not end");
 
         notFirstColumn = true;
-        takePart(model, model.seriesPart);
+        takePart(model, model.seriesPart, trace);
         model.zColumn = model.zWork;
     }
 }
@@ -108,11 +112,8 @@ double roundToThousandths(double value) {
 // The phase comes from the plain arctangent, so a negative real part is not moved into the
 // other half plane; on the imaginary axis the three fixed angles are not rounded.
 double phaseOf(double re, double im) {
-    if (re != 0.0)
-        return roundToThousandths(checkedDiv(checked(std::atan(checkedDiv(im, re)) * 180.0), kPi));
-    if (im > 0.0) return 90.0;
-    if (im < 0.0) return -90.0;
-    return 0.0;
+    if (re != 0.0) return roundToThousandths(PhaseDegrees(re, im));
+    return PhaseDegrees(re, im);
 }
 
 void writeResult(CircuitModel& model) {
@@ -127,6 +128,13 @@ void writeResult(CircuitModel& model) {
 }
 
 }  // namespace
+
+double PhaseDegrees(double re, double im) {
+    if (re != 0.0) return checkedDiv(checked(std::atan(checkedDiv(im, re)) * 180.0), kPi);
+    if (im > 0.0) return 90.0;
+    if (im < 0.0) return -90.0;
+    return 0.0;
+}
 
 void RefreshCombinedTables(CircuitModel& model) {
     for (int s = 1; s <= kSlotCount; ++s) {
@@ -152,7 +160,7 @@ void FindStartPart(CircuitModel& model) {
     }
 }
 
-void Calculate(CircuitModel& model) {
+void Calculate(CircuitModel& model, CalculationTrace* trace) {
     model.joinTolerance = kJoinTolerance;
     RefreshCombinedTables(model);
     model.zWork = model.zColumn = model.zChain = Complex{};
@@ -163,9 +171,10 @@ void Calculate(CircuitModel& model) {
     if (model.startPart == 0) throw NoPartPlacedError("no part placed");
 
     PartImpedance(model, model.startPart);
+    if (trace) trace->took(model.startPart, model.zWork);
     model.zColumn = model.zWork;
     MarkPartUsed(model, model.startPart);
     model.seriesPart = model.startPart;
-    reduceColumns(model);
+    reduceColumns(model, trace);
     writeResult(model);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/CalculationTrace.h"
 #include "model/CircuitModel.h"
 
 // Copies the per-kind terminal tables into partLeftX .. partRightY (resistors to slots 1-5, coils
@@ -16,4 +17,9 @@ void FindStartPart(CircuitModel& model);
 // into the result (slotMarked).
 // Throws NoPartPlacedError when startPart stays 0, ArithmeticError for an arithmetic fault or a
 // walk that does not end. The model keeps whatever state it reached, marks included.
-void Calculate(CircuitModel& model);
+// A trace, when given, records every step of the reduction.
+void Calculate(CircuitModel& model, CalculationTrace* trace = nullptr);
+
+// Phase angle in degrees from the plain arctangent with the program's 3.141592, unrounded:
+// -90..+90, also for a negative real part; ±90 or 0 on the imaginary axis.
+double PhaseDegrees(double re, double im);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <vector>
+
+#include "model/CircuitModel.h"
+
+// The network's impedance over a range of frequencies, from the same reduction as the calculate
+// command, run on a copy of the drawing at each frequency. Impedance parts keep their stored
+// value at every frequency, as in a calculation.
+struct SweepPoint {
+    double frequency;  // hertz
+    bool valid;        // false where the reduction fails (a gap in the response)
+    Complex z;         // ohms, unscaled
+    double phase;      // degrees, unrounded
+};
+
+// `count` frequencies spaced evenly on a logarithmic scale from start to stop, both included.
+std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start, double stop,
+                                         int count);
+
+struct Resonance {
+    enum class Kind { PhaseZero, Minimum, Maximum };
+    Kind kind;
+    double frequency;
+};
+
+// Where the phase crosses 0° (interpolated on the logarithmic frequency axis) and where |Z| has a
+// local minimum or maximum, found between valid neighbouring points only.
+std::vector<Resonance> FindResonances(const std::vector<SweepPoint>& points);

@@ -1,0 +1,97 @@
+#include "engine/FrequencySweep.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/Calculation.h"
+#include "tests/engine/DrawingBuilder.h"
+
+namespace {
+
+// Resistor, coil and capacitor side by side, each touching the next: a series chain.
+CircuitModel seriesRlc(double ohms, double henries, double farads) {
+    CircuitModel model = drawing::emptyModel();
+    drawing::placePartAt(model, 1, 6000, 3000);
+    drawing::placePartAt(model, 6, 4890, 3000);
+    drawing::placePartAt(model, 11, 3780, 3000);
+    model.slotValue[1] = ohms, model.slotValue[6] = henries, model.slotValue[11] = farads;
+    return model;
+}
+
+TEST(FrequencySweepTest, PointAtTheWorkingFrequencyEqualsTheCalculation) {
+    CircuitModel model = seriesRlc(100, 0.1, 1e-5);
+    model.frequency = 50;
+    const std::vector<SweepPoint> points = SweepFrequencies(model, 50, 5000, 200);
+    Calculate(model);
+    ASSERT_EQ(points.size(), 200u);
+    EXPECT_EQ(points.front().frequency, 50);
+    EXPECT_EQ(points.back().frequency, 5000);
+    EXPECT_EQ(points.front().z.re, model.resultRe);
+    EXPECT_EQ(points.front().z.im, model.resultIm);
+    EXPECT_EQ(model.frequency, 50) << "the sweep works on a copy";
+}
+
+TEST(FrequencySweepTest, SeriesResonanceIsFoundWithinOneStep) {
+    const CircuitModel model = seriesRlc(10, 1e-3, 1e-6);
+    const double f0 = 1 / (6.283184 * std::sqrt(1e-3 * 1e-6));
+    const int count = 2000;
+    const std::vector<SweepPoint> points = SweepFrequencies(model, 1, 1e7, count);
+    const double step = std::pow(1e7, 1.0 / (count - 1));
+    const std::vector<Resonance> found = FindResonances(points);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_NE(found[0].kind, found[1].kind);
+    for (const Resonance& r : found) {
+        EXPECT_NE(r.kind, Resonance::Kind::Maximum);
+        EXPECT_GT(r.frequency, f0 / step);
+        EXPECT_LT(r.frequency, f0 * step);
+    }
+}
+
+TEST(FrequencySweepTest, CapacitorAloneIsMinus90DegreesEverywhere) {
+    CircuitModel model = drawing::emptyModel();
+    drawing::placePartAt(model, 11, 3000, 3000);
+    model.slotValue[11] = 1e-6;
+    for (const SweepPoint& p : SweepFrequencies(model, 1, 1e7, 300)) {
+        ASSERT_TRUE(p.valid) << p.frequency;
+        EXPECT_EQ(p.phase, -90) << p.frequency;
+    }
+}
+
+TEST(FrequencySweepTest, FailingFrequenciesLeaveGaps) {
+    // A coil so large that the square of its reactance overflows above about 21 Hz.
+    CircuitModel model = drawing::emptyModel();
+    drawing::placePartAt(model, 6, 3000, 3000);
+    model.slotValue[6] = 1e152;
+    const std::vector<SweepPoint> points = SweepFrequencies(model, 1, 1000, 200);
+    ASSERT_EQ(points.size(), 200u);
+    EXPECT_TRUE(points.front().valid);
+    EXPECT_FALSE(points.back().valid);
+    for (const SweepPoint& p : points)
+        EXPECT_EQ(p.valid, std::isfinite(std::pow(6.283184 * p.frequency * 1e152, 2)));
+    EXPECT_TRUE(FindResonances(points).empty());
+}
+
+TEST(FrequencySweepTest, EmptyRangesGiveNoPoints) {
+    const CircuitModel model = seriesRlc(1, 1, 1);
+    EXPECT_TRUE(SweepFrequencies(model, 0, 10, 200).empty());
+    EXPECT_TRUE(SweepFrequencies(model, 10, 10, 200).empty());
+    EXPECT_TRUE(SweepFrequencies(model, 10, 100, 1).empty());
+}
+
+TEST(FrequencySweepTest, ResonancesNeedValidNeighbours) {
+    const auto point = [](double f, bool valid, double abs, double phase) {
+        return SweepPoint{f, valid, {abs, 0}, phase};
+    };
+    // A phase change across a gap and a dip next to a gap are not resonances; a maximum between
+    // two valid points is.
+    const std::vector<SweepPoint> points = {point(1, true, 5, -10), point(2, false, 0, 0),
+                                            point(4, true, 1, 10),  point(8, true, 3, 20),
+                                            point(16, true, 9, 30), point(32, true, 2, 30)};
+    const std::vector<Resonance> found = FindResonances(points);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].kind, Resonance::Kind::Maximum);
+    EXPECT_EQ(found[0].frequency, 16);
+}
+
+}  // namespace
