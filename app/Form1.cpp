@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <cmath>
@@ -23,6 +24,8 @@
 #include "model/ControlNames.h"
 #include "model/Palette.h"
 #include "results/ImpedanceLabels.h"
+#include "results/ResponseDialog.h"
+#include "results/StepsDialog.h"
 #include "results/ResultUnits.h"
 
 namespace {
@@ -166,6 +169,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     buildDrawingArea();
     setupDragging();
     setupAccessibility();
+    setupMenus();
     Form_Load();
     setFixedSize(sizeHint());
 }
@@ -295,6 +299,54 @@ void Form1::describePart(int slot) {
     mPictures[slot]->setAccessibleName(description.trimmed());
 }
 
+void Form1::setupMenus() {
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    view->setObjectName(QStringLiteral("menuView"));
+    view->addAction(QStringLiteral("周波数特性..."), this, &Form1::showFrequencyResponse)
+        ->setObjectName(QStringLiteral("actionFrequencyResponse"));
+    view->addAction(QStringLiteral("計算過程..."), this, &Form1::showReductionSteps)
+        ->setObjectName(QStringLiteral("actionReductionSteps"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName(QStringLiteral("menuHelp"));
+    help->addAction(QStringLiteral("使い方"), this, &Form1::showHowTo)
+        ->setObjectName(QStringLiteral("actionHowTo"));
+    help->addAction(QStringLiteral("バージョン情報"), this, &Form1::showAbout)
+        ->setObjectName(QStringLiteral("actionAbout"));
+}
+
+void Form1::showFrequencyResponse() {
+    ResponseDialog dialog(mModel, mCombo1->currentText(), this);
+    dialog.exec();
+}
+
+void Form1::showReductionSteps() {
+    StepsDialog dialog(mLastTrace, mLastPartNames, mModel.resultUnitFactor, mCombo1->currentText(),
+                       this);
+    dialog.exec();
+}
+
+void Form1::showHowTo() {
+    QMessageBox::information(
+        this, QStringLiteral("使い方"),
+        QStringLiteral(
+            "1. 「抵抗」「コイル」「コンデンサ」で素子を置き、値と単位を入力して「閉じる」を押します。\n"
+            "2. 「周波数」で動作周波数を設定します。\n"
+            "3. 素子をマウスでドラッグして配置し、「縦線」「横線」で端子どうしをつなぎます。\n"
+            "   上下に並べた二つの素子は、右端と左端をそれぞれ縦線でつなぐと並列になります。\n"
+            "   素子の右端を隣の素子の左端に重ねるか、横線でつなぐと直列になります。\n"
+            "4. 「計算実行」で合成インピーダンスを計算します。計算に使われた素子の値は赤で表示されます。\n"
+            "5. 「インピーダンス　素子化」で結果を一つの素子に置き換え、大きな回路を段階的に計算できます。\n"
+            "6. 背景をダブルクリックすると最後に扱った素子または線を削除し、「クリア」ですべて消去します。\n"
+            "「表示」メニューから周波数特性と計算過程を見ることができます。"));
+}
+
+void Form1::showAbout() {
+    QMessageBox::about(this, QStringLiteral("バージョン情報"),
+                       QStringLiteral("Selvoria　Ｖｅｒ．１．２\n"
+                                      "抵抗・コイル・コンデンサ回路の複素インピーダンス計算\n"
+                                      "GNU General Public License v3.0"));
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // A double-click that a label, frame or field ignores is passed on to the client area; only
     // one on the bare background edits the drawing.
@@ -415,12 +467,17 @@ void Form1::Command5_Click() {
 
 void Form1::Command6_Click() {
     // The one error handler of the calculation: whatever goes wrong inside it ends up here.
+    CalculationTrace trace;
     try {
-        Calculate(mModel);
+        Calculate(mModel, &trace);
     } catch (...) {
         reportFailure();
         return;
     }
+    mLastTrace = std::move(trace);
+    mLastPartNames.clear();
+    for (int s = 0; s <= kSlotCount; ++s)
+        mLastPartNames << (isPartSlot(s) ? mPictures[s]->accessibleName() : QString());
     showResult();
 }
 

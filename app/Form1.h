@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "engine/CalculationTrace.h"
 #include "model/CircuitModel.h"
 
 class QComboBox;
@@ -42,6 +45,12 @@ public slots:
     void ClearDrawing();
     void Command9_Click();
     void RemoveReducedParts();
+
+    // The menu bar's windows: they read the drawing and the last calculation, never change them.
+    void showFrequencyResponse();
+    void showReductionSteps();
+    void showHowTo();
+    void showAbout();
     void clrimpdisp();
     void lblclr();
 
@@ -69,6 +78,7 @@ private:
     void placeImpedancePart(int k);
     void setupDragging();
     void setupAccessibility();
+    void setupMenus();
     void describePart(int slot);
     void reportFailure();
 
@@ -86,4 +96,7 @@ private:
     QLabel* mLabel18 = nullptr;
     QLabel* mLabel19 = nullptr;
     std::array<QLineEdit*, 5> mResultFields{};  // Text1..Text4
+    // The last successful calculation's steps and the names its parts had then.
+    std::optional<CalculationTrace> mLastTrace;
+    QStringList mLastPartNames;
 };

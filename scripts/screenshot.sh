@@ -2,9 +2,10 @@
 # Draws a small circuit in the real program on a virtual screen, calculates it and saves a
 # screenshot of the main window: a 100 Ω resistor in parallel with a 10 μF capacitor, in series
 # with a 0.1 H coil, at 50 Hz. Used for the pictures in docs/.
-# Usage: screenshot.sh <selvoria binary> <folder with the bitmaps> <out.png> [scale factor]
+# With a folder as fifth argument it also saves the "周波数特性" and "計算過程" windows there.
+# Usage: screenshot.sh <selvoria binary> <folder with the bitmaps> <out.png> [scale] [folder]
 set -euo pipefail
-binary=$1 assets=$2 out=$3 scale=${4:-1}
+binary=$1 assets=$2 out=$3 scale=${4:-1} extra=${5:-}
 
 if [[ -z "${SELVORIA_INSIDE_XVFB:-}" ]]; then
     export SELVORIA_INSIDE_XVFB=1
@@ -15,6 +16,11 @@ export QT_SCALE_FACTOR=$scale
 
 find_window() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 origin_of() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^[XY]=/ {printf "%s ", $2}'; }
+# Top-left corner of the main window's client area, below the menu bar, 555 logical pixels tall.
+client_origin_of() {
+    xdotool getwindowgeometry --shell "$1" | awk -F= -v s="$scale" \
+        '/^X=/ {x = $2} /^Y=/ {y = $2} /^HEIGHT=/ {h = $2} END {printf "%d %d", x, y + h - 555 * s}'
+}
 # Screen position of a point given in the window's logical pixels.
 px() { awk -v o="$1" -v v="$2" -v s="$scale" 'BEGIN { printf "%d", o + v * s }'; }
 click_at() { xdotool mousemove "$(px "$1" "$3")" "$(px "$2" "$4")" click 1; sleep 0.2; }
@@ -44,7 +50,8 @@ cd "$assets"
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 main=$(find_window "Selvoria　Ｖｅｒ．１．２")
-read -r mx my <<<"$(origin_of "$main")"
+read -r wx wy <<<"$(origin_of "$main")"
+read -r mx my <<<"$(client_origin_of "$main")"
 
 enter_value 84 72 "抵抗値入力画面" 100 0
 enter_value 260 72 "容量値入力画面" 10 1
@@ -60,5 +67,25 @@ drag 84 256 292 324           # line just left of the left terminals
 drag 537 476 226 299          # coil, its right terminal on the column's left side
 click_at "$mx" "$my" 564 72   # 計算実行
 sleep 0.5
-import -window root -crop "$(px 0 856)x$(px 0 555)+$mx+$my" "$out"
+height=$(xdotool getwindowgeometry --shell "$main" | awk -F= '/^HEIGHT=/ {print $2}')
+import -window root -crop "$(px 0 856)x$height+$wx+$wy" "$out"
 echo "saved $out"
+
+# Opens a window from the "表示" menu with the keyboard and saves it.
+menu_window() {  # presses after the menu opens, window title, file
+    xdotool windowfocus --sync "$main"
+    xdotool key alt+v
+    sleep 0.3
+    xdotool key $1 Return
+    local window
+    window=$(find_window "$2")
+    sleep 1
+    import -window "$window" "$3"
+    xdotool windowfocus --sync "$window" key Escape
+    sleep 0.3
+    echo "saved $3"
+}
+if [[ -n "$extra" ]]; then
+    menu_window "" "周波数特性" "$extra/frequency-response.png"
+    menu_window "Down" "計算過程" "$extra/reduction-steps.png"
+fi
