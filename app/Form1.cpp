@@ -570,8 +570,7 @@ void Form1::Picture_DragDrop(QWidget* target) {
 
 void Form1::Form_DblClick() {
     mModel.startPart = 0;
-    mLabel1->setText(QString());
-    mLabel2->setText(QString());
+    clearCoordinates();
     lblclr();
     clrimpdisp();
     removeLastElement();
@@ -601,6 +600,11 @@ void Form1::removeLine(int imageNumber) {
         freeHLine(mModel, imageNumber - kLinesPerKind);
 }
 
+void Form1::clearCoordinates() {
+    mLabel1->setText(QString());
+    mLabel2->setText(QString());
+}
+
 // With no part left the drawing starts over: the frequency may be set again from 0.
 void Form1::showNoPartLeft() {
     mCommand4->setVisible(true);
@@ -611,8 +615,7 @@ void Form1::showNoPartLeft() {
 
 void Form1::Command10_Click() {
     mModel.startPart = 0;
-    mLabel1->setText(QString());
-    mLabel2->setText(QString());
+    clearCoordinates();
     showNoPartLeft();
     clrimpdisp();
     lblclr();
@@ -625,8 +628,7 @@ void Form1::ClearDrawing() {
 }
 
 void Form1::Command9_Click() {
-    mLabel1->setText(QString());
-    mLabel2->setText(QString());
+    clearCoordinates();
     mCommand4->setVisible(false);
     clrimpdisp();
     RemoveReducedParts();

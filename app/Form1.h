@@ -75,6 +75,7 @@ private:
     void removePart(int slot);
     void removeLine(int imageNumber);
     void showNoPartLeft();
+    void clearCoordinates();
     void placeImpedancePart(int k);
     void setupDragging();
     void setupAccessibility();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/Calculation.h"
+#include "model/CircuitEdits.h"
 #include "model/CircuitModel.h"
 
 // Puts parts and lines into a model the way the editor leaves them after a drag, so that tests
@@ -11,13 +12,7 @@ namespace drawing {
 
 // A part whose picture stands at (left, top): terminals on its lead line, right Y as a single.
 inline void placePart(CircuitModel& model, int s, double left, double top) {
-    const PartKind kind = kindOfSlot(s);
-    const int k = indexInKind(s);
-    const KindTerminals terminals = model.terminals(kind);
-    terminals.leftX[k] = left;
-    terminals.leftY[k] = top + model.termOffsetOf(kind);
-    terminals.rightX[k] = terminals.leftX[k] + model.widthOf(kind);
-    terminals.rightY[k] = static_cast<float>(terminals.leftY[k]);
+    setPartTerminals(model, s, left, top);
     model.slotUsed[s] = 1;
 }
 
