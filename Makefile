@@ -21,6 +21,7 @@ asan-test:
 
 bench: build
 	@build/default/bench/engine_bench
+	@build/default/bench/window_bench
 
 clean:
 	rm -rf build

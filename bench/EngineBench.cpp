@@ -1,12 +1,13 @@
-// One full calculation on the densest drawing the model holds: all 20 parts and all 20 lines,
-// a chain of 15 columns with two three-part stacks, series links of every kind and a part
-// bridging the first two columns through two horizontal lines.
+// One full calculation, and a 1000-point frequency sweep, on the densest drawing the model holds:
+// all 20 parts and all 20 lines, a chain of 15 columns with two three-part stacks, series links
+// of every kind and a part bridging the first two columns through two horizontal lines.
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "engine/Calculation.h"
+#include "engine/FrequencySweep.h"
 #include "tests/engine/DrawingBuilder.h"
 
 namespace {
@@ -91,5 +92,18 @@ void BM_CalculateDensestDrawing(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CalculateDensestDrawing)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// The frequency response window's work: the same drawing reduced at 1000 frequencies.
+void BM_SweepDensestDrawing(benchmark::State& state) {
+    DenseDrawing dense;
+    for (auto _ : state) {
+        const std::vector<SweepPoint> points = SweepFrequencies(dense.model(), 1, 1e7, 1000);
+        benchmark::DoNotOptimize(points.data());
+    }
+}
+BENCHMARK(BM_SweepDensestDrawing)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
