@@ -2,7 +2,8 @@
 # Draws a small circuit in the real program on a virtual screen, calculates it and saves a
 # screenshot of the main window: a 100 Ω resistor in parallel with a 10 μF capacitor, in series
 # with a 0.1 H coil, at 50 Hz. Used for the pictures in docs/.
-# With a folder as fifth argument it also saves the "周波数特性" and "計算過程" windows there.
+# With a folder as fifth argument it also saves the "周波数特性" and "計算過程" windows there, and
+# the drawing after "インピーダンス　素子化" has turned the result into an impedance part.
 # Usage: screenshot.sh <selvoria binary> <folder with the bitmaps> <out.png> [scale] [folder]
 set -euo pipefail
 binary=$1 assets=$2 out=$3 scale=${4:-1} extra=${5:-}
@@ -88,4 +89,8 @@ menu_window() {  # presses after the menu opens, window title, file
 if [[ -n "$extra" ]]; then
     menu_window "" "周波数特性" "$extra/frequency-response.png"
     menu_window "Down" "計算過程" "$extra/reduction-steps.png"
+    click_at "$mx" "$my" 668 72   # インピーダンス　素子化
+    sleep 0.5
+    import -window root -crop "$(px 0 856)x$height+$wx+$wy" "$extra/impedance-part.png"
+    echo "saved $extra/impedance-part.png"
 fi
