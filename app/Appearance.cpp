@@ -4,7 +4,8 @@
 
 QFont minchoFont(double pointSize) {
     QFont font;
-    font.setFamilies({QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"), QStringLiteral("Serif")});
+    font.setFamilies(
+        {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"), QStringLiteral("Serif")});
     font.setPointSizeF(pointSize);
     return font;
 }

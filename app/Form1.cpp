@@ -25,8 +25,8 @@
 #include "model/Palette.h"
 #include "results/ImpedanceLabels.h"
 #include "results/ResponseDialog.h"
-#include "results/StepsDialog.h"
 #include "results/ResultUnits.h"
+#include "results/StepsDialog.h"
 
 namespace {
 
@@ -82,7 +82,9 @@ struct PictureDesign {
     QRect valueLabels[2];  // twips inside the picture; the impedance part has a pair
 };
 
-QRect twipsBox(int left, int top, int width, int height) { return {left, top, width, height}; }
+QRect twipsBox(int left, int top, int width, int height) {
+    return {left, top, width, height};
+}
 
 PictureDesign pictureDesign(PartKind kind) {
     switch (kind) {
@@ -176,8 +178,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
 
 void Form1::buildControls() {
     for (const ControlRow& row : kControls) {
-        QWidget* container =
-            row.container ? control<QWidget>(row.container) : mClientArea;
+        QWidget* container = row.container ? control<QWidget>(row.container) : mClientArea;
         createControl(row, container);
     }
     mCommand4 = control<QPushButton>("Command4");
@@ -197,8 +198,8 @@ void Form1::buildControls() {
     connectCommand("Command5", &Form1::Command5_Click);
     connectCommand("Command6", &Form1::Command6_Click);
     connectCommand("Command7", &Form1::Command7_Click);
-    connectCommand("Command9", &Form1::Command9_Click);
     connectCommand("Command8", &Form1::Command8_Click);
+    connectCommand("Command9", &Form1::Command9_Click);
     connectCommand("Command10", &Form1::Command10_Click);
     // activated, not a change signal: picking the unit already shown recalculates too.
     connect(mCombo1, &QComboBox::activated, this, &Form1::Combo1_Click);
@@ -256,8 +257,8 @@ void Form1::setupDragging() {
     const auto cursor = [](const char* name) {
         return QCursor(QPixmap(QStringLiteral(":/design/") + QString::fromLatin1(name)), 16, 16);
     };
-    const char* partCursors[] = {"cursor-resistor.png", "cursor-coil.png",
-                                 "cursor-capacitor.png", "cursor-impedance.png"};
+    const char* partCursors[] = {"cursor-resistor.png", "cursor-coil.png", "cursor-capacitor.png",
+                                 "cursor-impedance.png"};
     for (int s = 1; s <= kSlotCount; ++s)
         drag->addDraggable(mPictures[s], cursor(partCursors[static_cast<int>(kindOfSlot(s)) - 1]));
     for (int n = 1; n <= 2 * kLinesPerKind; ++n)
@@ -275,19 +276,20 @@ void Form1::setupAccessibility() {
     for (int s = 1; s <= kSlotCount; ++s) describePart(s);
     for (int n = 1; n <= 2 * kLinesPerKind; ++n) {
         const bool vertical = n <= kLinesPerKind;
-        mImages[n]->setAccessibleName(QStringLiteral("%1 %2").arg(
-            vertical ? QStringLiteral("縦線") : QStringLiteral("横線"))
-                                          .arg(vertical ? n : n - kLinesPerKind));
+        mImages[n]->setAccessibleName(
+            QStringLiteral("%1 %2")
+                .arg(vertical ? QStringLiteral("縦線") : QStringLiteral("横線"))
+                .arg(vertical ? n : n - kLinesPerKind));
     }
     const std::pair<const char*, const char*> names[] = {
-        {"Text1", "合成Ｚ"}, {"Text2", "複素Ｚ 実部"}, {"Text3", "複素Ｚ 虚部"},
+        {"Text1", "合成Ｚ"},       {"Text2", "複素Ｚ 実部"}, {"Text3", "複素Ｚ 虚部"},
         {"Text4", "位相角（度）"}, {"Combo1", "結果の単位"}, {"Label1", "座標 X"},
-        {"Label2", "座標 Y"}, {"Label18", "周波数"}, {"Label19", "周波数の単位"}};
+        {"Label2", "座標 Y"},      {"Label18", "周波数"},    {"Label19", "周波数の単位"}};
     for (const auto& [name, description] : names)
         control<QWidget>(name)->setAccessibleName(QString::fromUtf8(description));
-    const char* tabOrder[] = {"Command1", "Command2", "Command3", "Command4", "Command7",
+    const char* tabOrder[] = {"Command1", "Command2", "Command3", "Command4",  "Command7",
                               "Command8", "Command6", "Command9", "Command10", "Command5",
-                              "Combo1",   "Text2",    "Text3",    "Text1",    "Text4"};
+                              "Combo1",   "Text2",    "Text3",    "Text1",     "Text4"};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(control<QWidget>(tabOrder[i - 1]), control<QWidget>(tabOrder[i]));
 }
@@ -329,14 +331,22 @@ void Form1::showHowTo() {
     QMessageBox::information(
         this, QStringLiteral("使い方"),
         QStringLiteral(
-            "1. 「抵抗」「コイル」「コンデンサ」で素子を置き、値と単位を入力して「閉じる」を押します。\n"
+            "1. "
+            "「抵抗」「コイル」「コンデンサ」で素子を置き、値と単位を入力して「閉じる」を押します。"
+            "\n"
             "2. 「周波数」で動作周波数を設定します。\n"
             "3. 素子をマウスでドラッグして配置し、「縦線」「横線」で端子どうしをつなぎます。\n"
             "   上下に並べた二つの素子は、右端と左端をそれぞれ縦線でつなぐと並列になります。\n"
             "   素子の右端を隣の素子の左端に重ねるか、横線でつなぐと直列になります。\n"
-            "4. 「計算実行」で合成インピーダンスを計算します。計算に使われた素子の値は赤で表示されます。\n"
-            "5. 「インピーダンス　素子化」で結果を一つの素子に置き換え、大きな回路を段階的に計算できます。\n"
-            "6. 背景をダブルクリックすると最後に扱った素子または線を削除し、「クリア」ですべて消去します。\n"
+            "4. "
+            "「計算実行」で合成インピーダンスを計算します。計算に使われた素子の値は赤で表示されます"
+            "。\n"
+            "5. "
+            "「インピーダンス　素子化」で結果を一つの素子に置き換え、大きな回路を段階的に計算できま"
+            "す。\n"
+            "6. "
+            "背景をダブルクリックすると最後に扱った素子または線を削除し、「クリア」ですべて消去しま"
+            "す。\n"
             "「表示」メニューから周波数特性と計算過程を見ることができます。"));
 }
 
@@ -363,13 +373,17 @@ T* Form1::control(const char* name) const {
     return mClientArea->findChild<T*>(QString::fromLatin1(name));
 }
 
-QLabel* Form1::picture(int slot) const { return isPartSlot(slot) ? mPictures[slot] : nullptr; }
+QLabel* Form1::picture(int slot) const {
+    return isPartSlot(slot) ? mPictures[slot] : nullptr;
+}
 
 QLabel* Form1::lineImage(int imageNumber) const {
     return imageNumber >= 1 && imageNumber <= 2 * kLinesPerKind ? mImages[imageNumber] : nullptr;
 }
 
-const std::vector<QLabel*>& Form1::valueLabels(int slot) const { return mValueLabels[slot]; }
+const std::vector<QLabel*>& Form1::valueLabels(int slot) const {
+    return mValueLabels[slot];
+}
 
 void Form1::Form_Load() {
     setWindowTitle(QStringLiteral("Selvoria　Ｖｅｒ．１．２"));
@@ -381,9 +395,15 @@ void Form1::Form_Load() {
     for (int n = 1; n <= 2 * kLinesPerKind; ++n) mImages[n]->setVisible(false);
 }
 
-void Form1::Command1_Click() { placePart(PartKind::Resistor); }
-void Form1::Command2_Click() { placePart(PartKind::Coil); }
-void Form1::Command3_Click() { placePart(PartKind::Capacitor); }
+void Form1::Command1_Click() {
+    placePart(PartKind::Resistor);
+}
+void Form1::Command2_Click() {
+    placePart(PartKind::Coil);
+}
+void Form1::Command3_Click() {
+    placePart(PartKind::Capacitor);
+}
 
 void Form1::placePart(PartKind kind) {
     const int k = firstFreeIndex(mModel, kind);
@@ -514,8 +534,12 @@ void Form1::Combo1_Click() {
     }
 }
 
-void Form1::Command7_Click() { placeLine(true); }
-void Form1::Command8_Click() { placeLine(false); }
+void Form1::Command7_Click() {
+    placeLine(true);
+}
+void Form1::Command8_Click() {
+    placeLine(false);
+}
 
 void Form1::placeLine(bool vertical) {
     auto& used = vertical ? mModel.vLineUsed : mModel.hLineUsed;

@@ -31,7 +31,10 @@ void BM_DragOverPart(benchmark::State& state) {
         form.picture(1)->repaint();
     }
 }
-BENCHMARK(BM_DragOverPart)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_DragOverPart)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_ShowMainWindow(benchmark::State& state) {
     for (auto _ : state) {
@@ -40,7 +43,10 @@ void BM_ShowMainWindow(benchmark::State& state) {
         benchmark::DoNotOptimize(QTest::qWaitForWindowExposed(&form));
     }
 }
-BENCHMARK(BM_ShowMainWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ShowMainWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_ShowBareJapaneseWindow(benchmark::State& state) {
     for (auto _ : state) {

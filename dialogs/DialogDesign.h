@@ -26,10 +26,13 @@ inline constexpr DialogDesign dialogDesign(ValueKind kind) {
         case ValueKind::Resistance:
             return {"Form2", "抵抗値入力画面", "Ｒ＝", {{{"Ω", 1.0}, {"ＫΩ", 1e3}, {"ＭΩ", 1e6}}}};
         case ValueKind::Inductance:
-            return {"Form3", "インダクタンス入力画面", "Ｌ＝",
+            return {"Form3",
+                    "インダクタンス入力画面",
+                    "Ｌ＝",
                     {{{"Ｈ", 1.0}, {"ｍＨ", 1e-3}, {"μＨ", 1e-6}}}};
         case ValueKind::Capacitance:
-            return {"Form4", "容量値入力画面", "Ｃ＝", {{{"Ｆ", 1.0}, {"μＦ", 1e-6}, {"ＰＦ", 1e-12}}}};
+            return {
+                "Form4", "容量値入力画面", "Ｃ＝", {{{"Ｆ", 1.0}, {"μＦ", 1e-6}, {"ＰＦ", 1e-12}}}};
         case ValueKind::Frequency: break;
     }
     return {"Form5", "周波数入力画面", "ｆ＝", {{{"Ｈｚ", 1.0}, {"ＫＨｚ", 1e3}, {"ＭＨｚ", 1e6}}}};

@@ -74,11 +74,17 @@ void ValueDialog::buildControls() {
     mText1->setFocus();
 }
 
-double& ValueDialog::enteredNumber() { return ::enteredNumber(mModel, mKind); }
+double& ValueDialog::enteredNumber() {
+    return ::enteredNumber(mModel, mKind);
+}
 
-double& ValueDialog::multiplier() { return unitMultiplier(mModel, mKind); }
+double& ValueDialog::multiplier() {
+    return unitMultiplier(mModel, mKind);
+}
 
-void ValueDialog::selectWholeText() { mText1->setSelection(0, mText1->text().length()); }
+void ValueDialog::selectWholeText() {
+    mText1->setSelection(0, mText1->text().length());
+}
 
 void ValueDialog::Form_Load() {
     if (mKind != ValueKind::Frequency) mModel.dialogCancelled = 0;
@@ -95,7 +101,9 @@ void ValueDialog::Text1_Change() {
         mText1->setText(QString());
 }
 
-void ValueDialog::Text1_GotFocus() { selectWholeText(); }
+void ValueDialog::Text1_GotFocus() {
+    selectWholeText();
+}
 
 void ValueDialog::Text1_KeyDown(int keyCode) {
     if (keyCode == kEnterKeyCode) {

@@ -60,6 +60,7 @@ void DragController::finish(const QMouseEvent* event) {
     mDragged = nullptr;
     QApplication::restoreOverrideCursor();
     const QPoint pointer = mClientArea->mapFromGlobal(event->globalPosition().toPoint());
-    QWidget* target = mClientArea->rect().contains(pointer) ? mClientArea->childAt(pointer) : nullptr;
+    QWidget* target =
+        mClientArea->rect().contains(pointer) ? mClientArea->childAt(pointer) : nullptr;
     if (target != nullptr) emit dropped(source, target);
 }

@@ -15,7 +15,9 @@ std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start
     CircuitModel copy = model;
     for (int i = 0; i < count; ++i) {
         // The ends are taken as given, so that a sweep can start exactly at the working frequency.
-        const double f = i == 0 ? start : i == count - 1 ? stop : std::pow(10.0, logStart + i * logStep);
+        const double f = i == 0           ? start
+                         : i == count - 1 ? stop
+                                          : std::pow(10.0, logStart + i * logStep);
         copy.frequency = f;
         try {
             Calculate(copy);
@@ -30,7 +32,9 @@ std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start
 
 namespace {
 
-double magnitude(const SweepPoint& p) { return std::hypot(p.z.re, p.z.im); }
+double magnitude(const SweepPoint& p) {
+    return std::hypot(p.z.re, p.z.im);
+}
 
 // Where the straight line through the two phases crosses 0, on a logarithmic frequency axis.
 double phaseZeroBetween(const SweepPoint& a, const SweepPoint& b) {

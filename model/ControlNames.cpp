@@ -13,9 +13,13 @@ int numberedName(std::string_view name, std::string_view prefix, int first, int 
 
 }  // namespace
 
-int pictureSlot(std::string_view name) { return numberedName(name, "Picture", 1, 20); }
+int pictureSlot(std::string_view name) {
+    return numberedName(name, "Picture", 1, 20);
+}
 
-int imageNumber(std::string_view name) { return numberedName(name, "Image", 1, 20); }
+int imageNumber(std::string_view name) {
+    return numberedName(name, "Image", 1, 20);
+}
 
 int dropTargetSlot(std::string_view name) {
     if (const int slot = pictureSlot(name)) return slot;
@@ -28,4 +32,6 @@ int dropTargetSlot(std::string_view name) {
     return pair != 0 ? pair - 7 : 0;
 }
 
-std::string pictureName(int slot) { return "Picture" + std::to_string(slot); }
+std::string pictureName(int slot) {
+    return "Picture" + std::to_string(slot);
+}

@@ -24,12 +24,14 @@ struct Point {
 };
 
 // Parking positions of vertical lines 1..10 and horizontal lines 1..10 (element 0 unused).
+// clang-format off
 inline constexpr std::array<Point, kLinesPerKind + 1> kVLineParking{{{0, 0},
     {720, 3360}, {1200, 3360}, {1680, 3360}, {2160, 3360}, {2640, 3360},
     {720, 4800}, {1200, 4800}, {1680, 4800}, {2160, 4800}, {2640, 4800}}};
 inline constexpr std::array<Point, kLinesPerKind + 1> kHLineParking{{{0, 0},
     {600, 6120}, {1560, 6120}, {600, 6480}, {1560, 6480}, {600, 6840},
     {1560, 6840}, {600, 7200}, {1560, 7200}, {600, 7560}, {1560, 7560}}};
+// clang-format on
 
 // Size of a part's picture and the height of its lead line below the picture's top edge, in
 // twips. The window loads these into the model's kind constants.

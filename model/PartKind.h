@@ -9,7 +9,15 @@ inline constexpr int kSlotCount = 20;
 inline constexpr int kSlotsPerKind = 5;
 inline constexpr int kLinesPerKind = 10;
 
-inline constexpr bool isPartSlot(int s) { return s >= 1 && s <= kSlotCount; }
-inline constexpr PartKind kindOfSlot(int s) { return static_cast<PartKind>((s - 1) / kSlotsPerKind + 1); }
-inline constexpr int indexInKind(int s) { return s - kSlotsPerKind * (static_cast<int>(kindOfSlot(s)) - 1); }
-inline constexpr int slotOf(PartKind kind, int k) { return kSlotsPerKind * (static_cast<int>(kind) - 1) + k; }
+inline constexpr bool isPartSlot(int s) {
+    return s >= 1 && s <= kSlotCount;
+}
+inline constexpr PartKind kindOfSlot(int s) {
+    return static_cast<PartKind>((s - 1) / kSlotsPerKind + 1);
+}
+inline constexpr int indexInKind(int s) {
+    return s - kSlotsPerKind * (static_cast<int>(kindOfSlot(s)) - 1);
+}
+inline constexpr int slotOf(PartKind kind, int k) {
+    return kSlotsPerKind * (static_cast<int>(kind) - 1) + k;
+}

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string halfUp(double value) { return wholeText(std::floor(value + 0.5)); }
+std::string halfUp(double value) {
+    return wholeText(std::floor(value + 0.5));
+}
 
 }  // namespace
 

@@ -15,8 +15,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
@@ -32,7 +32,9 @@ constexpr double kDefaultStop = 1e7;
 constexpr int kDefaultCount = 400;
 
 // Five significant digits are as much as a sweep step resolves.
-QString hertz(double f) { return QString::number(f, 'g', 5) + QStringLiteral(" Hz"); }
+QString hertz(double f) {
+    return QString::number(f, 'g', 5) + QStringLiteral(" Hz");
+}
 
 QString resonanceText(const Resonance& r) {
     switch (r.kind) {
@@ -122,8 +124,9 @@ void ResponseDialog::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(range);
     layout->addLayout(body, 1);
-    layout->addWidget(new QLabel(QStringLiteral(
-        "同じ縮約計算を各周波数で行った結果です。インピーダンス素子は周波数によらず一定の値です。")));
+    layout->addWidget(
+        new QLabel(QStringLiteral("同じ縮約計算を各周波数で行った結果です。インピーダンス素子は周波"
+                                  "数によらず一定の値です。")));
     layout->addWidget(buttons);
 }
 

@@ -26,7 +26,8 @@ QString column(const std::vector<int>& members, const QStringList& names) {
 }
 
 QString chain(const std::vector<int>& members, const QStringList& names) {
-    return QStringLiteral("これまでの合成（") + joined(members, names, QStringLiteral("、")) + u'）';
+    return QStringLiteral("これまでの合成（") + joined(members, names, QStringLiteral("、")) +
+           u'）';
 }
 
 QString kindText(TraceStep::Kind kind) {
@@ -60,9 +61,8 @@ QString shown(double ohms, double factor) {
 
 }  // namespace
 
-StepsDialog::StepsDialog(const std::optional<CalculationTrace>& trace,
-                         const QStringList& partNames, double unitFactor, const QString& unitText,
-                         QWidget* parent)
+StepsDialog::StepsDialog(const std::optional<CalculationTrace>& trace, const QStringList& partNames,
+                         double unitFactor, const QString& unitText, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("StepsDialog"));
     setWindowTitle(QStringLiteral("計算過程"));

@@ -59,11 +59,11 @@ inline std::string runNgspice(const std::string& netlist) {
 // frequency, or nothing when ngspice printed no value.
 inline std::optional<Complex> ngspiceImpedance(const std::string& elements, double frequency) {
     const std::string f = spiceNumber(spiceFrequency(frequency));
-    const std::string transcript = runNgspice(
-        "selvoria check\nIsource 0 in DC 0 AC 1\n" + elements +
-        // The DC operating point is skipped: parallel coils make it singular.
-        ".options noopac\n.control\nset numdgt=15\nac lin 1 " + f + " " + f +
-        "\nprint vr(in) vi(in)\n.endc\n.end\n");
+    const std::string transcript =
+        runNgspice("selvoria check\nIsource 0 in DC 0 AC 1\n" + elements +
+                   // The DC operating point is skipped: parallel coils make it singular.
+                   ".options noopac\n.control\nset numdgt=15\nac lin 1 " + f + " " + f +
+                   "\nprint vr(in) vi(in)\n.endc\n.end\n");
     Complex z;
     bool re = false, im = false;
     std::istringstream lines(transcript);

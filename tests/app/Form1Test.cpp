@@ -68,16 +68,16 @@ TEST_F(Form1Test, ControlsStandInTheirContainersAtTheirPositions) {
 TEST_F(Form1Test, CaptionsAreTheJapaneseTexts) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Selvoria　Ｖｅｒ．１．２"));
     const std::pair<const char*, const char*> buttons[] = {
-        {"Command1", "抵抗"},   {"Command2", "コイル"},   {"Command3", "コンデンサ"},
-        {"Command4", "周波数"}, {"Command5", "終了"},     {"Command6", "計算実行"},
-        {"Command7", "縦線"},   {"Command8", "横線"},     {"Command9", "インピーダンス　素子化"},
+        {"Command1", "抵抗"},   {"Command2", "コイル"}, {"Command3", "コンデンサ"},
+        {"Command4", "周波数"}, {"Command5", "終了"},   {"Command6", "計算実行"},
+        {"Command7", "縦線"},   {"Command8", "横線"},   {"Command9", "インピーダンス　素子化"},
         {"Command10", "クリア"}};
     for (const auto& [name, caption] : buttons)
         EXPECT_EQ(find<QPushButton>(name)->text(), QString::fromUtf8(caption)) << name;
     const std::pair<const char*, const char*> labels[] = {
-        {"Label18", "0"},        {"Label19", "Ｈｚ"},     {"Label20", "合成Ｚ＝"},
-        {"Label21", "＋ｊ"},     {"Label22", "複素Ｚ＝"}, {"Label28", "位相角＝"},
-        {"Label29", "度"},       {"Label1", ""},          {"Label2", ""}};
+        {"Label18", "0"},    {"Label19", "Ｈｚ"},     {"Label20", "合成Ｚ＝"},
+        {"Label21", "＋ｊ"}, {"Label22", "複素Ｚ＝"}, {"Label28", "位相角＝"},
+        {"Label29", "度"},   {"Label1", ""},          {"Label2", ""}};
     for (const auto& [name, caption] : labels)
         EXPECT_EQ(find<QLabel>(name)->text(), QString::fromUtf8(caption)) << name;
     EXPECT_EQ(find<QGroupBox>("Frame1")->title(), QStringLiteral("Ｒ，Ｌ，Ｃの設定"));
@@ -153,9 +153,10 @@ namespace {
 
 TEST_F(Form1Test, ScreenReadersHearWhatEachElementIs) {
     const std::pair<const char*, const char*> names[] = {
-        {"Picture1", "抵抗"},      {"Picture8", "コイル"},   {"Picture15", "コンデンサ"},
-        {"Picture16", "インピーダンス"}, {"Image1", "縦線 1"}, {"Image20", "横線 10"},
-        {"Text1", "合成Ｚ"},       {"Text4", "位相角（度）"}};
+        {"Picture1", "抵抗"},        {"Picture8", "コイル"},
+        {"Picture15", "コンデンサ"}, {"Picture16", "インピーダンス"},
+        {"Image1", "縦線 1"},        {"Image20", "横線 10"},
+        {"Text1", "合成Ｚ"},         {"Text4", "位相角（度）"}};
     for (const auto& [name, accessible] : names)
         EXPECT_EQ(find(name)->accessibleName(), QString::fromUtf8(accessible)) << name;
 }
@@ -163,9 +164,9 @@ TEST_F(Form1Test, ScreenReadersHearWhatEachElementIs) {
 TEST_F(Form1Test, KeyboardWalksTheCommandsThenTheUnitListAndResults) {
     form.findChild<QPushButton*>("Command9")->setVisible(true);
     form.show();
-    const char* expected[] = {"Command1", "Command2", "Command3", "Command4", "Command7",
+    const char* expected[] = {"Command1", "Command2", "Command3", "Command4",  "Command7",
                               "Command8", "Command6", "Command9", "Command10", "Command5",
-                              "Combo1",   "Text2",    "Text3",    "Text1",    "Text4"};
+                              "Combo1",   "Text2",    "Text3",    "Text1",     "Text4"};
     QWidget* widget = find(expected[0]);
     for (const char* name : expected) {
         ASSERT_NE(widget, nullptr);

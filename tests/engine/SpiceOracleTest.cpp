@@ -23,7 +23,7 @@
 namespace {
 
 constexpr double kTwoPi = kEngineTwoPi;  // the engine's omega = kTwoPi * f
-constexpr double kRow = 975;         // one vertical line from terminal to terminal
+constexpr double kRow = 975;             // one vertical line from terminal to terminal
 constexpr double kPartWidth = 1110;
 constexpr double kHLineWidth = 615;
 // The first column's right terminals stand at x kChainRight; every column has a part in row 0
@@ -237,15 +237,9 @@ private:
         const double magnitude = std::pow(10.0, uniform(0, 4));
         CircuitModel& model = net.model;
         switch (kindOfSlot(slot)) {
-            case PartKind::Resistor:
-                model.slotValue[slot] = magnitude;
-                break;
-            case PartKind::Coil:
-                model.slotValue[slot] = magnitude / omega;
-                break;
-            case PartKind::Capacitor:
-                model.slotValue[slot] = 1 / (magnitude * omega);
-                break;
+            case PartKind::Resistor: model.slotValue[slot] = magnitude; break;
+            case PartKind::Coil: model.slotValue[slot] = magnitude / omega; break;
+            case PartKind::Capacitor: model.slotValue[slot] = 1 / (magnitude * omega); break;
             case PartKind::Impedance:
                 model.impPartRe[indexInKind(slot)] = magnitude;
                 model.impPartIm[indexInKind(slot)] =
@@ -289,7 +283,9 @@ std::string node(int net, int k, int groundNode) {
     return k == groundNode ? "0" : "n" + std::to_string(net) + "_" + std::to_string(k);
 }
 
-std::string number(double value) { return spiceNumber(value); }
+std::string number(double value) {
+    return spiceNumber(value);
+}
 
 // The network between node 0 and ground, fed by a 1 A AC source, so node 0's voltage is Z.
 // An impedance part becomes a resistor in series with the coil or capacitor that has its
@@ -303,15 +299,9 @@ void writeNetwork(std::ostream& out, int index, const Network& net) {
         const std::string name = std::to_string(index) + "_" + std::to_string(b.slot);
         const double value = net.model.slotValue[b.slot];
         switch (kindOfSlot(b.slot)) {
-            case PartKind::Resistor:
-                out << "R" << name << " " << from << " " << to;
-                break;
-            case PartKind::Coil:
-                out << "L" << name << " " << from << " " << to;
-                break;
-            case PartKind::Capacitor:
-                out << "C" << name << " " << from << " " << to;
-                break;
+            case PartKind::Resistor: out << "R" << name << " " << from << " " << to; break;
+            case PartKind::Coil: out << "L" << name << " " << from << " " << to; break;
+            case PartKind::Capacitor: out << "C" << name << " " << from << " " << to; break;
             case PartKind::Impedance: {
                 const int k = indexInKind(b.slot);
                 const double re = net.model.impPartRe[k], im = net.model.impPartIm[k];

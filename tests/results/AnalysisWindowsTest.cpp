@@ -31,7 +31,8 @@ protected:
                         std::function<void(QDialog*)> answer) {
         auto* menu = form.findChild<QMenu*>(menuName);
         QMenuBar* bar = form.menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
         ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
         auto* action = menu->findChild<QAction*>(actionName);
         whenModalOpens(std::move(answer));
@@ -85,7 +86,7 @@ TEST_F(AnalysisWindowsTest, ResponseWindowSweepsTheDrawing) {
     user.enterValue("Command3", QStringLiteral("1"), 1);
     user.enterValue("Command4", QStringLiteral("5"), 1);
     user.drag(form.picture(1), {500, 300});
-    user.drag(form.picture(6), {426, 299});  // coil touching the resistor's left terminal
+    user.drag(form.picture(6), {426, 299});   // coil touching the resistor's left terminal
     user.drag(form.picture(11), {352, 302});  // capacitor touching the coil's left terminal
     QStringList listed;
     std::size_t points = 0;

@@ -16,9 +16,7 @@ protected:
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
-    QString valueLabel(int slot, int element) {
-        return form.valueLabels(slot)[element]->text();
-    }
+    QString valueLabel(int slot, int element) { return form.valueLabels(slot)[element]->text(); }
     bool visible(const char* name) { return form.findChild<QWidget*>(name)->isVisible(); }
     void calculateAndConvert() {
         user.click("Command6");

@@ -72,8 +72,8 @@ TEST(StagedReductionTest, ThreeStagesAgreeWithNgspice) {
     EXPECT_EQ(form.findChild<QLineEdit*>("Text2")->text(), shown(spice->re));
     EXPECT_EQ(form.findChild<QLineEdit*>("Text3")->text(), shown(spice->im));
     EXPECT_EQ(form.findChild<QLineEdit*>("Text1")->text(), shown(magnitude));
-    std::cout << std::setprecision(12) << "[ staged   ] engine " << model.resultRe << " + j" << model.resultIm
-              << ", ngspice " << spice->re << " + j" << spice->im << "\n";
+    std::cout << std::setprecision(12) << "[ staged   ] engine " << model.resultRe << " + j"
+              << model.resultIm << ", ngspice " << spice->re << " + j" << spice->im << "\n";
 }
 
 }  // namespace
