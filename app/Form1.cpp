@@ -13,6 +13,7 @@
 
 #include "app/Appearance.h"
 #include "app/NumberText.h"
+#include "app/NumericText.h"
 #include "app/Twips.h"
 #include "app/WrapButton.h"
 #include "dialogs/ValueDialog.h"
@@ -100,6 +101,11 @@ PictureDesign pictureDesign(PartKind kind) {
 QString valueLabelName(int slot, int element) {
     if (kindOfSlot(slot) != PartKind::Impedance) return QStringLiteral("Label%1").arg(slot + 2);
     return QStringLiteral("Label%1_%2").arg(slot + 7).arg(element);
+}
+
+// Numbers the user reads as results, in the plain form with the system's decimal separator.
+QString localText(double value) {
+    return QString::fromStdString(plainText(value, systemSeparators().decimalPoint));
 }
 
 // Reads the bitmap file anew from the working directory; a missing or unreadable file keeps the
@@ -455,7 +461,7 @@ void Form1::Command4_Click() {
         mModel.frequency = previousFrequency;
         return;
     }
-    mLabel18->setText(QString::fromStdString(plainText(mModel.frequency)));
+    mLabel18->setText(localText(mModel.frequency));
     for (const UnitItem& unit : dialogDesign(ValueKind::Frequency).units) {
         if (mModel.frequencyUnit != unit.multiplier) continue;
         mLabel19->setText(QString::fromUtf8(unit.text));
@@ -503,7 +509,7 @@ void Form1::Command6_Click() {
 
 void Form1::showResult() {
     const auto show = [this](int field, double value) {
-        mResultFields[field]->setText(QString::fromStdString(plainText(value)));
+        mResultFields[field]->setText(localText(value));
     };
     show(4, mModel.phaseAngle);
     show(1, mModel.shownAbs);

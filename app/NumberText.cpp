@@ -87,6 +87,13 @@ std::string plainText(double x) {
     return x < 0 ? "-" + body : body;
 }
 
+std::string plainText(double x, std::string_view decimalPoint) {
+    std::string text = plainText(x);
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalPoint);
+    return text;
+}
+
 std::string signedText(double x) {
     std::string text = plainText(x);
     const bool negative = text.front() == '-';

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The three forms in which the windows show numbers. All of them write '.' as the decimal point
 // and never depend on the process locale: they are built on std::to_chars, not on printf or
@@ -14,6 +15,10 @@
 // "1.5E+20", "-2.5E-07". Infinity and NaN, which no field should ever hold, show as "inf", "-inf"
 // and "nan".
 std::string plainText(double x);
+
+// The plain form with the given decimal separator: the result fields and the frequency label
+// follow the system's locale, as the number field of the dialogs does when it reads.
+std::string plainText(double x, std::string_view decimalPoint);
 
 // Form of the part value labels: the plain form behind one blank for a number that is not
 // negative, and without the zero in front of the decimal point: " 4.7", " .5", "-.5", " 0".

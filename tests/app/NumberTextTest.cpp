@@ -193,4 +193,12 @@ TEST(PlainTextTest, ArbitraryDoublesKeepFifteenDigits) {
     }
 }
 
+TEST(NumberTextTest, PlainFormWithTheLocalesDecimalSeparator) {
+    EXPECT_EQ(plainText(1.235, ","), "1,235");
+    EXPECT_EQ(plainText(-28.594, ","), "-28,594");
+    EXPECT_EQ(plainText(100, ","), "100");
+    EXPECT_EQ(plainText(1.5e20, ","), "1,5E+20");
+    EXPECT_EQ(plainText(0.5, "."), "0.5");
+}
+
 }  // namespace
