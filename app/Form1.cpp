@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,8 @@
 #include "app/NumberText.h"
 #include "app/NumericText.h"
 #include "app/Twips.h"
+#include "app/UnitList.h"
+#include "app/ValueLabel.h"
 #include "app/WrapButton.h"
 #include "dialogs/ValueDialog.h"
 #include "editor/DragController.h"
@@ -109,10 +112,13 @@ QString localText(double value) {
 }
 
 // Reads the bitmap file anew from the working directory; a missing or unreadable file keeps the
-// picture's current bitmap.
+// picture's current bitmap. Only a regular file is opened: opening a FIFO of that name would
+// block the window for good.
 void loadBitmap(QLabel* picture, const char* file) {
+    const QString path = QString::fromUtf8(file);
+    if (!QFileInfo(path).isFile()) return;
     QPixmap bitmap;
-    if (bitmap.load(QString::fromUtf8(file))) picture->setPixmap(bitmap);
+    if (bitmap.load(path, "BMP")) picture->setPixmap(bitmap);
 }
 
 ValueKind valueKindOf(PartKind kind) {
@@ -140,13 +146,7 @@ QWidget* createControl(const ControlRow& row, QWidget* container) {
             break;
         }
         case ControlType::Combo: {
-            auto* combo = new QComboBox(container);
-            // Typing into the unit list must never add an item or pick one by completion.
-            combo->setEditable(true);
-            combo->setInsertPolicy(QComboBox::NoInsert);
-            combo->setCompleter(nullptr);
-            combo->setEditText(caption);
-            widget = combo;
+            widget = new UnitList(caption, container);
             break;
         }
     }
@@ -215,9 +215,11 @@ void Form1::connectCommand(const char* name, void (Form1::*handler)()) {
     connect(control<QPushButton>(name), &QPushButton::clicked, this, handler);
 }
 
+// Later siblings stack above earlier ones and nothing restacks them, so building the lines first
+// keeps every line beneath every part: a line crossing a part never hides its value labels.
 void Form1::buildDrawingArea() {
-    for (int s = 1; s <= kSlotCount; ++s) buildPicture(s);
     for (int n = 1; n <= 2 * kLinesPerKind; ++n) buildLineImage(n);
+    for (int s = 1; s <= kSlotCount; ++s) buildPicture(s);
 }
 
 void Form1::buildPicture(int slot) {
@@ -233,7 +235,7 @@ void Form1::buildPicture(int slot) {
                      size.height);
     const int elements = kind == PartKind::Impedance ? 2 : 1;
     for (int element = 0; element < elements; ++element) {
-        auto* label = new QLabel(picture);
+        auto* label = new ValueLabel(picture);
         label->setObjectName(valueLabelName(slot, element));
         label->setFont(minchoFont());
         const QRect box = design.valueLabels[element];
@@ -387,7 +389,7 @@ QLabel* Form1::lineImage(int imageNumber) const {
     return imageNumber >= 1 && imageNumber <= 2 * kLinesPerKind ? mImages[imageNumber] : nullptr;
 }
 
-const std::vector<QLabel*>& Form1::valueLabels(int slot) const {
+const std::vector<ValueLabel*>& Form1::valueLabels(int slot) const {
     return mValueLabels[slot];
 }
 
@@ -430,10 +432,11 @@ void Form1::showPlacedPart(PartKind kind, int k) {
     // is refused like a text that is not a number.
     if (!std::isfinite(value)) return;
     const int slot = slotOf(kind, k);
-    QLabel* label = mValueLabels[slot].front();
+    ValueLabel* label = mValueLabels[slot].front();
     for (const UnitItem& unit : dialogDesign(valueKind).units) {
         if (multiplier != unit.multiplier) continue;
-        label->setText(QString::fromStdString(signedText(number)) + QString::fromUtf8(unit.text));
+        label->setCaption(QString::fromStdString(signedText(number)) +
+                          QString::fromUtf8(unit.text));
         break;
     }
     describePart(slot);
@@ -454,6 +457,7 @@ void Form1::Command4_Click() {
     connect(&dialog, &ValueDialog::closingByCommand1, this, [this] {
         lblclr();
         clrimpdisp();
+        mCommand9->setVisible(false);
     });
     dialog.exec();
     const double hertz = mModel.frequency * mModel.frequencyUnit;
@@ -478,7 +482,7 @@ void Form1::lblclr() {
 void Form1::mirrorMarks() {
     for (int s = 1; s <= kSlotCount; ++s) {
         const QColor colour = mModel.slotMarked[s] ? QColor(255, 0, 0) : QColor(0, 0, 0);
-        for (QLabel* label : mValueLabels[s]) {
+        for (ValueLabel* label : mValueLabels[s]) {
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, colour);
             label->setPalette(palette);
@@ -521,6 +525,9 @@ void Form1::showResult() {
 
 void Form1::reportFailure() {
     clrimpdisp();
+    // The marks now belong to the failed walk, the stored result to an earlier one: converting
+    // would mix the two.
+    mCommand9->setVisible(false);
     mirrorMarks();
     const QString text = mModel.startPart == 0 ? QStringLiteral("Ｒ，Ｌ，Ｃの素子を配置して下さい")
                                                : QStringLiteral("０で除算されたエラー");
@@ -603,6 +610,8 @@ void Form1::Form_DblClick() {
     clearCoordinates();
     lblclr();
     clrimpdisp();
+    // The shown result is withdrawn, so it can no longer be turned into a part.
+    mCommand9->setVisible(false);
     removeLastElement();
     RefreshCombinedTables(mModel);
     FindStartPart(mModel);
@@ -658,6 +667,14 @@ void Form1::ClearDrawing() {
 }
 
 void Form1::Command9_Click() {
+    // With every impedance slot taken by a part outside the result, the reduced network would be
+    // removed with nothing to replace it.
+    if (!conversionFindsImpedanceSlot(mModel)) {
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Selvoria"),
+                        QStringLiteral("インピーダンス素子は５個までです"), QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
     clearCoordinates();
     mCommand4->setVisible(false);
     clrimpdisp();
@@ -665,6 +682,8 @@ void Form1::Command9_Click() {
     lblclr();
     if (const int k = firstFreeIndex(mModel, PartKind::Impedance)) placeImpedancePart(k);
     mCommand9->setVisible(false);
+    // The next step of a staged reduction; the tab order would hand the focus to "クリア".
+    mCommand6->setFocus();
 }
 
 // The parts the last calculation took into its result, and every line, leave the drawing.
@@ -678,9 +697,10 @@ void Form1::placeImpedancePart(int k) {
     const int slot = slotOf(PartKind::Impedance, k);
     mModel.impPartRe[k] = mModel.resultRe;
     mModel.impPartIm[k] = mModel.resultIm;
-    const std::string unit = mCombo1->currentText().toStdString();
-    mValueLabels[slot][0]->setText(QString::fromStdString(realPartLabel(mModel.shownRe, unit)));
-    mValueLabels[slot][1]->setText(
+    // The unit the shown result was scaled with, whatever text now stands in the list.
+    const std::string unit = resultUnitText(mModel.resultUnitFactor);
+    mValueLabels[slot][0]->setCaption(QString::fromStdString(realPartLabel(mModel.shownRe, unit)));
+    mValueLabels[slot][1]->setCaption(
         QString::fromStdString(imaginaryPartLabel(mModel.shownIm, unit)));
     describePart(slot);
     const int top = paletteTop(PartKind::Impedance);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/ValueLabel.h"
 #include "engine/CalculationTrace.h"
 #include "model/CircuitModel.h"
 
@@ -25,7 +26,7 @@ public:
     QWidget* clientArea() const { return mClientArea; }
     QLabel* picture(int slot) const;
     QLabel* lineImage(int imageNumber) const;
-    const std::vector<QLabel*>& valueLabels(int slot) const;
+    const std::vector<ValueLabel*>& valueLabels(int slot) const;
 
 public slots:
     void Form_Load();
@@ -87,7 +88,7 @@ private:
     QWidget* mClientArea = nullptr;
     std::array<QLabel*, kSlotCount + 1> mPictures{};
     std::array<QLabel*, 2 * kLinesPerKind + 1> mImages{};
-    std::array<std::vector<QLabel*>, kSlotCount + 1> mValueLabels;
+    std::array<std::vector<ValueLabel*>, kSlotCount + 1> mValueLabels;
     QPushButton* mCommand4 = nullptr;
     QPushButton* mCommand6 = nullptr;
     QPushButton* mCommand9 = nullptr;

@@ -10,6 +10,7 @@
 #include "app/Appearance.h"
 #include "app/NumericText.h"
 #include "app/Twips.h"
+#include "app/UnitList.h"
 #include "model/CircuitModel.h"
 
 namespace {
@@ -44,12 +45,8 @@ void ValueDialog::buildControls() {
     mText1->installEventFilter(this);
     connect(mText1, &QLineEdit::textChanged, this, &ValueDialog::Text1_Change);
 
-    mCombo1 = new QComboBox(this);
+    mCombo1 = new UnitList(QString::fromUtf8(mDesign.units[0].text), this);
     mCombo1->setObjectName(QStringLiteral("Combo1"));
-    mCombo1->setEditable(true);
-    mCombo1->setInsertPolicy(QComboBox::NoInsert);
-    mCombo1->setCompleter(nullptr);
-    mCombo1->setEditText(QString::fromUtf8(mDesign.units[0].text));
     setTwipsGeometry(mCombo1, 3135, 585, 975, 405);
     // activated, not a change signal: picking the unit already shown counts as a pick.
     connect(mCombo1, &QComboBox::activated, this, &ValueDialog::Combo1_Click);

@@ -122,9 +122,9 @@ void writeResult(CircuitModel& model) {
     model.shownIm = model.resultIm = z.im;
     model.shownAbs = ComplexAbs(z);
     model.phaseAngle = phaseOf(model.shownRe, model.shownIm);
-    model.shownAbs = roundToThousandths(checked(model.shownAbs * model.resultUnitFactor));
-    model.shownRe = roundToThousandths(checked(model.shownRe * model.resultUnitFactor));
-    model.shownIm = roundToThousandths(checked(model.shownIm * model.resultUnitFactor));
+    model.shownAbs = ShownValue(model.shownAbs, model.resultUnitFactor);
+    model.shownRe = ShownValue(model.shownRe, model.resultUnitFactor);
+    model.shownIm = ShownValue(model.shownIm, model.resultUnitFactor);
 }
 
 }  // namespace
@@ -134,6 +134,10 @@ double PhaseDegrees(double re, double im) {
     if (im > 0.0) return 90.0;
     if (im < 0.0) return -90.0;
     return 0.0;
+}
+
+double ShownValue(double ohms, double unitFactor) {
+    return roundToThousandths(checked(ohms * unitFactor));
 }
 
 void RefreshCombinedTables(CircuitModel& model) {

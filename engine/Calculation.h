@@ -20,6 +20,10 @@ void FindStartPart(CircuitModel& model);
 // A trace, when given, records every step of the reduction.
 void Calculate(CircuitModel& model, CalculationTrace* trace = nullptr);
 
+// An impedance in ohms as the result fields show it: scaled by the result unit's factor, then
+// rounded half up to three decimals. Throws ArithmeticError where the scaled value overflows.
+double ShownValue(double ohms, double unitFactor);
+
 // Phase angle in degrees from the plain arctangent with the program's 3.141592, unrounded:
 // -90..+90, also for a negative real part; ±90 or 0 on the imaginary axis.
 double PhaseDegrees(double re, double im);

@@ -6,6 +6,14 @@ int firstFreeIndex(const CircuitModel& model, PartKind kind) {
     return 0;
 }
 
+bool conversionFindsImpedanceSlot(const CircuitModel& model) {
+    for (int k = 1; k <= kSlotsPerKind; ++k) {
+        const int slot = slotOf(PartKind::Impedance, k);
+        if (model.slotUsed[slot] == 0 || model.slotMarked[slot] != 0) return true;
+    }
+    return false;
+}
+
 void setPartTerminals(CircuitModel& model, int slot, double left, double top) {
     const PartKind kind = kindOfSlot(slot);
     const int k = indexInKind(slot);

@@ -7,6 +7,10 @@
 // Lowest free index k = 1..5 of the kind, or 0 when all five are in use.
 int firstFreeIndex(const CircuitModel& model, PartKind kind);
 
+// Whether turning the last result into an impedance part finds a slot for it: one is free now or
+// is freed because its part went into the result (its label is marked).
+bool conversionFindsImpedanceSlot(const CircuitModel& model);
+
 // Terminal entries of a part whose picture's top-left corner stands at (left, top): both
 // terminals on the symbol's lead line, at the picture's left and right edges.
 void setPartTerminals(CircuitModel& model, int slot, double left, double top);

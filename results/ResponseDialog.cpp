@@ -3,8 +3,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QDialogButtonBox>
-#include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,7 +10,6 @@
 #include <QLineSeries>
 #include <QListWidget>
 #include <QLogValueAxis>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -23,6 +20,7 @@
 #include "app/Appearance.h"
 #include "app/NumberText.h"
 #include "app/NumericText.h"
+#include "app/SaveFile.h"
 #include "results/SweepCsv.h"
 
 namespace {
@@ -213,25 +211,23 @@ void ResponseDialog::listResonances() {
     for (const Resonance& r : found) mResonances->addItem(resonanceText(r));
 }
 
-bool ResponseDialog::saveCsv(const QString& path) const {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+bool ResponseDialog::saveCsv(const QString& path) {
     const std::string csv = sweepCsv(mPoints, mModel.resultUnitFactor);
-    return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-           static_cast<qint64>(csv.size());
+    return saveFile(this, path, [&csv](QIODevice& file) {
+        return file.write(csv.data(), static_cast<qint64>(csv.size())) ==
+               static_cast<qint64>(csv.size());
+    });
 }
 
-bool ResponseDialog::saveImage(const QString& path) const {
-    return mChartView->grab().save(path, "PNG");
+bool ResponseDialog::saveImage(const QString& path) {
+    const QPixmap image = mChartView->grab();
+    return saveFile(this, path, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
 }
 
 // The program writes a file only here, where the user has chosen it.
 void ResponseDialog::askAndSave(const QString& title, const QString& fileName,
                                 const QString& filter,
-                                bool (ResponseDialog::*save)(const QString&) const) {
-    const QString path = QFileDialog::getSaveFileName(this, title, fileName, filter);
-    if (path.isEmpty()) return;
-    if (!(this->*save)(path))
-        QMessageBox::warning(this, QStringLiteral("Selvoria"),
-                             QStringLiteral("保存できませんでした：") + path);
+                                bool (ResponseDialog::*save)(const QString&)) {
+    const QString path = askSavePath(this, title, fileName, filter);
+    if (!path.isEmpty()) (this->*save)(path);
 }

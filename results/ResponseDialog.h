@@ -20,8 +20,9 @@ public:
     ResponseDialog(const CircuitModel& model, const QString& unitText, QWidget* parent = nullptr);
 
     const std::vector<SweepPoint>& points() const { return mPoints; }
-    bool saveCsv(const QString& path) const;
-    bool saveImage(const QString& path) const;
+    // Both report a failure in a message box; the old file then stays as it was.
+    bool saveCsv(const QString& path);
+    bool saveImage(const QString& path);
 
 public slots:
     void refresh();
@@ -31,7 +32,7 @@ private:
     void plot();
     void listResonances();
     void askAndSave(const QString& title, const QString& fileName, const QString& filter,
-                    bool (ResponseDialog::*save)(const QString&) const);
+                    bool (ResponseDialog::*save)(const QString&));
 
     const CircuitModel& mModel;
     QString mUnitText;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 // The units the result fields can be shown in, in the order of the unit list. The factors are
 // the doubles nearest to the powers of ten by which ohms are multiplied for display.
@@ -10,3 +11,10 @@ struct ResultUnit {
 };
 
 inline constexpr std::array<ResultUnit, 3> kResultUnits{{{"Ω", 1.0}, {"ＫΩ", 1e-3}, {"ＭΩ", 1e-6}}};
+
+// The text of the unit whose factor this is; the ohm's for a factor of no unit.
+inline std::string resultUnitText(double factor) {
+    for (const ResultUnit& unit : kResultUnits)
+        if (unit.factor == factor) return unit.text;
+    return kResultUnits[0].text;
+}

@@ -6,10 +6,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "app/Appearance.h"
 #include "app/NumberText.h"
+#include "app/NumericText.h"
+#include "engine/ArithmeticError.h"
+#include "engine/Calculation.h"
 
 namespace {
 
@@ -54,9 +56,14 @@ QString describe(const TraceStep& step, const QStringList& names) {
     return chain(step.left, names) + QStringLiteral(" ∥ ") + names.value(step.right.front());
 }
 
-// As in the result fields: scaled to the unit and rounded half up to three decimals.
+// Exactly as in the result fields. An intermediate value too large to round is shown unrounded.
 QString shown(double ohms, double factor) {
-    return QString::fromStdString(plainText(std::floor(1000 * ohms * factor + 0.5) / 1000));
+    double value = ohms * factor;
+    try {
+        value = ShownValue(ohms, factor);
+    } catch (const ArithmeticError&) {
+    }
+    return QString::fromStdString(plainText(value, systemSeparators().decimalPoint));
 }
 
 }  // namespace

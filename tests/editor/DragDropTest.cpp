@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "UserActions.h"
 
 namespace {
@@ -127,15 +129,25 @@ TEST_F(DragDropTest, MissingBitmapFilesKeepTheCurrentBitmap) {
     user.enterValue("Command2", QStringLiteral("1"));
     const QImage before = form.picture(6)->pixmap().toImage();
     const QString home = QDir::currentPath();
-    QTemporaryDir empty;
-    QDir::setCurrent(empty.path());
-    user.press(form.picture(6));
-    user.moveTo({120, 420});
-    user.release();
-    QDir::setCurrent(home);
-    EXPECT_EQ(form.picture(6)->pos(), QPoint(120, 420));
+    // No bitmap at all, then FIFOs named like the bitmaps: opening one would block for good.
+    for (const bool fifos : {false, true}) {
+        QTemporaryDir folder;
+        if (fifos) {
+            for (const char* name : {"Dragコイル1.bmp", "コイル1.bmp"})
+                ASSERT_EQ(
+                    mkfifo(QDir(folder.path()).filePath(QString::fromUtf8(name)).toLocal8Bit(),
+                           0600),
+                    0);
+        }
+        QDir::setCurrent(folder.path());
+        user.press(form.picture(6));
+        user.moveTo({120, fifos ? 400 : 420});
+        user.release();
+        QDir::setCurrent(home);
+        EXPECT_EQ(form.picture(6)->pos(), QPoint(120, fifos ? 400 : 420));
+        EXPECT_EQ(form.picture(6)->pixmap().toImage(), before);
+    }
     EXPECT_EQ(form.model().coilLeftX[1], 1800);
-    EXPECT_EQ(form.picture(6)->pixmap().toImage(), before);
 }
 
 TEST_F(DragDropTest, LinesArePlacedAtTheirParkingPositions) {

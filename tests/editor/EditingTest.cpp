@@ -85,7 +85,7 @@ TEST_F(EditingTest, RemovingTheLastPartResetsTheFrequency) {
     user.doubleClick(background);
     EXPECT_EQ(form.model().frequency, 50000);
     EXPECT_EQ(label("Label18"), QStringLiteral("50"));
-    EXPECT_TRUE(visible("Command9")) << "the stored result can still be converted";
+    EXPECT_FALSE(visible("Command9")) << "a withdrawn result cannot be converted";
     EXPECT_TRUE(form.findChild<QLineEdit*>("Text1")->text().isEmpty());
 
     user.drag(form.picture(1), {500, 450});

@@ -142,7 +142,13 @@ TEST(ResponseExportTest, CsvHoldsExactlyTheSweptValues) {
     }
     EXPECT_EQ(row, dialog.points().size());
     EXPECT_TRUE(dialog.saveImage(dir.filePath(QStringLiteral("response.png"))));
+    QString reported;
+    whenModalOpens([&](QDialog* box) {
+        reported = box->findChild<QLabel*>("qt_msgbox_label")->text();
+        box->reject();
+    });
     EXPECT_FALSE(dialog.saveCsv(dir.filePath(QStringLiteral("missing/response.csv"))));
+    EXPECT_TRUE(reported.contains(QStringLiteral("missing"))) << reported.toStdString();
 }
 
 }  // namespace

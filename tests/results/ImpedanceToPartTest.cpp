@@ -103,15 +103,33 @@ TEST_F(ImpedanceToPartTest, UnreducedPartsStayWhereTheyAre) {
     EXPECT_EQ(form.model().lastPartName, "Picture17");
 }
 
-TEST_F(ImpedanceToPartTest, AllImpedanceSlotsTakenStillRemovesTheReducedParts) {
-    for (int s = 16; s <= 20; ++s) form.model().slotUsed[s] = 1;
-    user.enterValue("Command1", QStringLiteral("100"));
-    user.click("Command8");
-    calculateAndConvert();
-    EXPECT_FALSE(form.picture(1)->isVisible());
-    EXPECT_FALSE(form.lineImage(11)->isVisible());
-    for (int s = 16; s <= 20; ++s) EXPECT_FALSE(form.picture(s)->isVisible()) << s;
-    EXPECT_FALSE(visible("Command9"));
+TEST_F(ImpedanceToPartTest, SixthConversionIsRefusedAndLosesNothing) {
+    // Five resistors, each alone at the bottom right so that it is the start part, converted.
+    const auto convertLoneResistor = [&] {
+        user.enterValue("Command1", QStringLiteral("100"));
+        user.drag(form.picture(1), {766, 500});
+        user.click("Command6");
+    };
+    for (int k = 1; k <= 5; ++k) {
+        convertLoneResistor();
+        user.click("Command9");
+        ASSERT_TRUE(form.picture(15 + k)->isVisible()) << k;
+    }
+    convertLoneResistor();
+    user.click("Command7");
+    QString message;
+    whenModalOpens([&](QDialog* box) {
+        message = box->findChild<QLabel*>("qt_msgbox_label")->text();
+        box->accept();
+    });
+    user.click("Command9");
+    EXPECT_EQ(message, QStringLiteral("インピーダンス素子は５個までです"));
+    EXPECT_TRUE(form.picture(1)->isVisible());
+    EXPECT_TRUE(form.lineImage(1)->isVisible());
+    for (int s = 16; s <= 20; ++s) EXPECT_TRUE(form.picture(s)->isVisible()) << s;
+    EXPECT_EQ(form.findChild<QLineEdit*>("Text2")->text(), QStringLiteral("100"));
+    EXPECT_TRUE(visible("Command9"));
+    EXPECT_EQ(form.valueLabels(1)[0]->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
 TEST_F(ImpedanceToPartTest, ImpedancePartIsAnOrdinaryPart) {
