@@ -6,17 +6,19 @@
 #include <optional>
 #include <vector>
 
-#include "app/ValueLabel.h"
+#include "app/toolkit/ValueLabel.h"
 #include "engine/CalculationTrace.h"
 #include "model/CircuitModel.h"
 
+class DrawingArea;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 // The main window. Its central widget is the client area of 12840 x 8325 twips holding every
-// control; the window owns the one circuit model and mirrors it onto the controls.
+// control; the window owns the one circuit model. Each handler changes the model and then asks
+// the drawing area, or the result fields, to show it.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -46,49 +48,34 @@ public slots:
     void ClearDrawing();
     void Command9_Click();
     void RemoveReducedParts();
+    void clrimpdisp();
+    void lblclr();
 
     // The menu bar's windows: they read the drawing and the last calculation, never change them.
     void showFrequencyResponse();
     void showReductionSteps();
-    void showHowTo();
-    void showAbout();
-    void clrimpdisp();
-    void lblclr();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
-    void buildDrawingArea();
-    void buildPicture(int slot);
-    void buildLineImage(int imageNumber);
     template <typename T>
     T* control(const char* name) const;
-    void connectCommand(const char* name, void (Form1::*handler)());
+    void connectCommands();
     void placePart(PartKind kind);
     void showPlacedPart(PartKind kind, int k);
-    void mirrorMarks();
-    void showResult();
     void placeLine(bool vertical);
-    void moveLine(int imageNumber, float x, float y);
-    void removeLastElement();
-    void removePart(int slot);
-    void removeLine(int imageNumber);
-    void showNoPartLeft();
-    void clearCoordinates();
-    void placeImpedancePart(int k);
-    void setupDragging();
-    void setupAccessibility();
-    void setupMenus();
-    void describePart(int slot);
+    void showResult();
     void reportFailure();
+    void showCoordinates(float x, float y);
+    void clearCoordinates();
+    void showNoPartLeft();
+    void showImpedancePart(int k);
+    void rememberTrace(CalculationTrace trace);
 
     CircuitModel mModel;
     QWidget* mClientArea = nullptr;
-    std::array<QLabel*, kSlotCount + 1> mPictures{};
-    std::array<QLabel*, 2 * kLinesPerKind + 1> mImages{};
-    std::array<std::vector<ValueLabel*>, kSlotCount + 1> mValueLabels;
+    DrawingArea* mDrawing = nullptr;
     QPushButton* mCommand4 = nullptr;
     QPushButton* mCommand6 = nullptr;
     QPushButton* mCommand9 = nullptr;

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "app/Appearance.h"
+#include "app/toolkit/Appearance.h"
 #include "app/Form1.h"
 
 namespace {

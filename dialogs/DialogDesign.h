@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "model/CircuitModel.h"
 
@@ -57,4 +58,25 @@ inline double& unitMultiplier(CircuitModel& model, ValueKind kind) {
         case ValueKind::Frequency: break;
     }
     return model.frequencyUnit;
+}
+
+// The unit of the dialog whose multiplier is exactly this one, or whose text this is; nullptr
+// for none.
+inline const std::array<UnitItem, 3>& unitsOf(ValueKind kind) {
+    static constexpr std::array<DialogDesign, 4> kDesigns{
+        dialogDesign(ValueKind::Resistance), dialogDesign(ValueKind::Inductance),
+        dialogDesign(ValueKind::Capacitance), dialogDesign(ValueKind::Frequency)};
+    return kDesigns[static_cast<std::size_t>(kind)].units;
+}
+
+inline const UnitItem* unitWithMultiplier(ValueKind kind, double multiplier) {
+    for (const UnitItem& unit : unitsOf(kind))
+        if (unit.multiplier == multiplier) return &unit;
+    return nullptr;
+}
+
+inline const UnitItem* unitWithText(ValueKind kind, std::string_view text) {
+    for (const UnitItem& unit : unitsOf(kind))
+        if (text == unit.text) return &unit;
+    return nullptr;
 }

@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/Appearance.h"
-#include "app/NumericText.h"
-#include "app/Twips.h"
-#include "app/UnitList.h"
+#include "app/services/NumericText.h"
+#include "app/toolkit/Appearance.h"
+#include "app/toolkit/Twips.h"
+#include "app/toolkit/UnitList.h"
 #include "model/CircuitModel.h"
 
 namespace {
@@ -115,14 +115,11 @@ void ValueDialog::Text1_KeyDown(int keyCode) {
 }
 
 void ValueDialog::Combo1_Click() {
-    const QString chosen = mCombo1->currentText();
-    for (const UnitItem& unit : mDesign.units) {
-        if (chosen != QString::fromUtf8(unit.text)) continue;
-        multiplier() = unit.multiplier;
-        mText1->setFocus();
-        selectWholeText();
-        return;
-    }
+    const UnitItem* unit = unitWithText(mKind, mCombo1->currentText().toStdString());
+    if (unit == nullptr) return;
+    multiplier() = unit->multiplier;
+    mText1->setFocus();
+    selectWholeText();
 }
 
 void ValueDialog::Command1_Click() {

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "app/Twips.h"
+#include "app/toolkit/Twips.h"
 
 DragController::DragController(QWidget* clientArea, QObject* parent)
     : QObject(parent), mClientArea(clientArea) {}

@@ -6,6 +6,9 @@
 #include <map>
 
 class QMouseEvent;
+
+// The states a drag-over event reports; the window handles every event alike.
+enum DragState { kDragEnter = 0, kDragLeave = 1, kDragOver = 2 };
 class QWidget;
 
 // Drags parts and lines by hand. A press on a draggable widget (or on a label inside it) starts

@@ -1,5 +1,8 @@
 #include "model/CircuitEdits.h"
 
+#include "model/ControlNames.h"
+#include "model/Palette.h"
+
 int firstFreeIndex(const CircuitModel& model, PartKind kind) {
     for (int k = 1; k <= kSlotsPerKind; ++k)
         if (model.slotUsed[slotOf(kind, k)] == 0) return k;
@@ -59,4 +62,75 @@ void freeHLine(CircuitModel& model, int n) {
     model.hLineUsed[n] = 0;
     model.hLineLeftX[n] = 0, model.hLineLeftY[n] = 0, model.hLineRightX[n] = 0;
     model.hLineRightY[n] = 0;
+}
+
+void freeLineImage(CircuitModel& model, int imageNumber) {
+    if (isVerticalImage(imageNumber))
+        freeVLine(model, lineOfImage(imageNumber));
+    else
+        freeHLine(model, lineOfImage(imageNumber));
+}
+
+void placePart(CircuitModel& model, PartKind kind, int k, double value) {
+    const int slot = slotOf(kind, k);
+    model.slotValue[slot] = value;
+    setPartTerminals(model, slot, kPaletteLeft[k], kindRow(kind).paletteTop);
+    model.lastPartName = pictureName(slot);
+    model.slotUsed[slot] = 1;
+}
+
+int placeLine(CircuitModel& model, bool vertical) {
+    auto& used = vertical ? model.vLineUsed : model.hLineUsed;
+    for (int n = 1; n <= kLinesPerKind; ++n) {
+        if (used[n] != 0) continue;
+        used[n] = 1;
+        return imageOfLine(vertical, n);
+    }
+    return 0;
+}
+
+int dragPartTo(CircuitModel& model, const std::string& name, float x, float y) {
+    model.lastPartName = name;
+    model.lastDragKind = kPartDraggedLast;
+    const int slot = pictureSlot(name);
+    if (slot != 0) setPartTerminals(model, slot, x, y);
+    return slot;
+}
+
+int dragLineTo(CircuitModel& model, const std::string& name, float x, float y, double length) {
+    model.lastDragKind = kLineDraggedLast;
+    const int image = imageNumber(name);
+    if (image != 0 && isVerticalImage(image)) setVLineEnds(model, lineOfImage(image), x, y, length);
+    if (image != 0 && !isVerticalImage(image))
+        setHLineEnds(model, lineOfImage(image), x, y, length);
+    model.lastLineName = name;
+    return image;
+}
+
+void removeLastElement(CircuitModel& model) {
+    if (model.lastDragKind == kPartDraggedLast) {
+        if (const int slot = pictureSlot(model.lastPartName)) freePart(model, slot);
+    } else if (model.lastDragKind == kLineDraggedLast) {
+        if (const int image = imageNumber(model.lastLineName)) freeLineImage(model, image);
+    }
+}
+
+void clearDrawing(CircuitModel& model) {
+    for (int s = 1; s <= kSlotCount; ++s) freePart(model, s);
+    for (int image = 1; image <= 2 * kLinesPerKind; ++image) freeLineImage(model, image);
+}
+
+void removeReducedParts(CircuitModel& model) {
+    for (int s = 1; s <= kSlotCount; ++s)
+        if (model.slotMarked[s] != 0) freePart(model, s);
+    for (int image = 1; image <= 2 * kLinesPerKind; ++image) freeLineImage(model, image);
+}
+
+void placeImpedancePart(CircuitModel& model, int k) {
+    const int slot = slotOf(PartKind::Impedance, k);
+    model.impPartRe[k] = model.resultRe;
+    model.impPartIm[k] = model.resultIm;
+    setPartTerminals(model, slot, kPaletteLeft[k], kindRow(PartKind::Impedance).paletteTop);
+    model.lastPartName = pictureName(slot);
+    model.slotUsed[slot] = 1;
 }

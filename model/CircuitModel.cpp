@@ -12,6 +12,16 @@ KindTerminals CircuitModel::terminals(PartKind kind) {
     return {impLeftX, impLeftY, impRightX, impRightY};
 }
 
+double CircuitModel::partLeft(int slot) const {
+    return const_cast<CircuitModel*>(this)->terminals(kindOfSlot(slot)).leftX[indexInKind(slot)];
+}
+
+double CircuitModel::partTop(int slot) const {
+    const PartKind kind = kindOfSlot(slot);
+    const double leftY = const_cast<CircuitModel*>(this)->terminals(kind).leftY[indexInKind(slot)];
+    return leftY - termOffsetOf(kind);
+}
+
 int CircuitModel::widthOf(PartKind kind) const {
     switch (kind) {
         case PartKind::Resistor: return resWidth;
@@ -43,17 +53,18 @@ int CircuitModel::termOffsetOf(PartKind kind) const {
 }
 
 void loadInitialState(CircuitModel& model) {
-    model.lastDragKind = 1;
+    model.lastDragKind = kPartDraggedLast;
     const auto load = [](PartKind kind, int& width, int& height, int& termOffset) {
-        const KindGeometry geometry = kindGeometry(kind);
-        termOffset = geometry.termOffset, width = geometry.width, height = geometry.height;
+        const KindRow& row = kindRow(kind);
+        termOffset = row.termOffset, width = row.width, height = row.height;
     };
     load(PartKind::Resistor, model.resWidth, model.resHeight, model.resTermOffset);
     load(PartKind::Coil, model.coilWidth, model.coilHeight, model.coilTermOffset);
     load(PartKind::Capacitor, model.capWidth, model.capHeight, model.capTermOffset);
     load(PartKind::Impedance, model.impWidth, model.impHeight, model.impTermOffset);
-    model.vLineHeight = kVLineSize.y, model.vLineWidth = kVLineSize.x;
-    model.hLineHeight = kHLineSize.y, model.hLineWidth = kHLineSize.x;
+    const Point vertical = lineKindRow(true).size, horizontal = lineKindRow(false).size;
+    model.vLineHeight = vertical.y, model.vLineWidth = vertical.x;
+    model.hLineHeight = horizontal.y, model.hLineWidth = horizontal.x;
     model.resultUnitFactor = 1;
     model.partLeftX.fill(0), model.partLeftY.fill(0), model.partRightX.fill(0);
     model.partRightY.fill(0);

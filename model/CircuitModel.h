@@ -28,6 +28,9 @@ struct KindTerminals {
     KindTableF& rightY;
 };
 
+inline constexpr std::int16_t kPartDraggedLast = 1;
+inline constexpr std::int16_t kLineDraggedLast = 0;
+
 // Everything that describes the drawn circuit and the values the windows exchange. One instance
 // lives as long as the main window; every window reaches it. Nothing is ever stored about
 // connections: they are found anew from coincident coordinates by every calculation.
@@ -46,6 +49,8 @@ struct CircuitModel {
     KindTable impPartRe{}, impPartIm{};
     // Red value label: the part was taken into the last calculation.
     SlotFlags slotMarked{};
+    // The captions of each slot's value labels; only impedance parts use the second.
+    std::array<std::array<std::string, 2>, kSlotCount + 1> valueCaption{};
 
     KindTable resLeftX{}, resLeftY{}, resRightX{};
     KindTableF resRightY{};
@@ -70,7 +75,7 @@ struct CircuitModel {
     // Editing state.
     std::string lastPartName;
     std::string lastLineName;
-    std::int16_t lastDragKind = 0;  // 1 = a part was moved last, 0 = a line
+    std::int16_t lastDragKind = 0;  // kPartDraggedLast or kLineDraggedLast
 
     // Values exchanged with the dialogs.
     double resistanceInput = 0, resistanceUnit = 0;
@@ -92,9 +97,15 @@ struct CircuitModel {
     Complex zWork, zColumn, zChain;
 
     KindTerminals terminals(PartKind kind);
+    // Where the part of a slot stands: its picture's top-left corner, from its left terminal.
+    double partLeft(int slot) const;
+    double partTop(int slot) const;
     int widthOf(PartKind kind) const;
     int heightOf(PartKind kind) const;
     int termOffsetOf(PartKind kind) const;
+    // Vertical lines: vLineWidth x vLineHeight; horizontal: hLineWidth x hLineHeight.
+    int lineWidth(bool vertical) const { return vertical ? vLineWidth : hLineWidth; }
+    int lineHeight(bool vertical) const { return vertical ? vLineHeight : hLineHeight; }
 };
 
 // The start-up state the main window establishes when it loads: kind constants, unit factor,

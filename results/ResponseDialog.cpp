@@ -17,10 +17,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Appearance.h"
-#include "app/NumberText.h"
-#include "app/NumericText.h"
-#include "app/SaveFile.h"
+#include "app/services/NumberText.h"
+#include "app/services/NumericText.h"
+#include "app/toolkit/Appearance.h"
+#include "app/toolkit/SaveFile.h"
 #include "results/SweepCsv.h"
 
 namespace {
@@ -28,6 +28,9 @@ namespace {
 constexpr double kDefaultStart = 1;
 constexpr double kDefaultStop = 1e7;
 constexpr int kDefaultCount = 400;
+// Logical pixels: a chart that reads at a glance, and a list as wide as its longest line.
+constexpr QSize kChartMinimumSize(640, 400);
+constexpr int kResonanceListWidth = 240;
 
 // Five significant digits are as much as a sweep step resolves.
 QString hertz(double f) {
@@ -97,10 +100,10 @@ void ResponseDialog::buildControls() {
     mChart->legend()->hide();
     mChartView = new QChartView(mChart);
     mChartView->setRenderHint(QPainter::Antialiasing);
-    mChartView->setMinimumSize(640, 400);
+    mChartView->setMinimumSize(kChartMinimumSize);
     mResonances = new QListWidget;
     mResonances->setObjectName(QStringLiteral("resonances"));
-    mResonances->setMaximumWidth(240);
+    mResonances->setMaximumWidth(kResonanceListWidth);
     auto* body = new QHBoxLayout;
     body->addWidget(mChartView, 1);
     body->addWidget(mResonances);

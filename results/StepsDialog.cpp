@@ -7,13 +7,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/Appearance.h"
-#include "app/NumberText.h"
-#include "app/NumericText.h"
+#include "app/services/NumberText.h"
+#include "app/services/NumericText.h"
+#include "app/toolkit/Appearance.h"
 #include "engine/ArithmeticError.h"
 #include "engine/Calculation.h"
 
 namespace {
+
+// Logical pixels: room for the longest description of a drawing of twenty parts.
+constexpr QSize kTableMinimumSize(640, 320);
 
 QString joined(const std::vector<int>& members, const QStringList& names, const QString& glue) {
     QStringList texts;
@@ -94,7 +97,7 @@ StepsDialog::StepsDialog(const std::optional<CalculationTrace>& trace, const QSt
             ++row;
         }
         table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-        table->setMinimumSize(640, 320);
+        table->setMinimumSize(kTableMinimumSize);
         layout->addWidget(table);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);

@@ -17,7 +17,7 @@
 #include <csignal>
 
 #include "UserActions.h"
-#include "app/SaveFile.h"
+#include "app/toolkit/SaveFile.h"
 #include "results/ResponseDialog.h"
 
 namespace {

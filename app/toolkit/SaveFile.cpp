@@ -1,4 +1,4 @@
-#include "app/SaveFile.h"
+#include "app/toolkit/SaveFile.h"
 
 #include <QDir>
 #include <QFileDialog>

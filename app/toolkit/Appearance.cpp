@@ -1,4 +1,4 @@
-#include "app/Appearance.h"
+#include "app/toolkit/Appearance.h"
 
 #include <QStringList>
 

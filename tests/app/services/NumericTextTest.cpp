@@ -1,4 +1,4 @@
-#include "app/NumericText.h"
+#include "app/services/NumericText.h"
 
 #include <clocale>
 #include <cmath>

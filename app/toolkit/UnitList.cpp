@@ -1,4 +1,4 @@
-#include "app/UnitList.h"
+#include "app/toolkit/UnitList.h"
 
 #include <QLineEdit>
 

@@ -1,4 +1,4 @@
-#include "app/NumberText.h"
+#include "app/services/NumberText.h"
 
 #include <algorithm>
 #include <bit>
@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/NumericText.h"
+#include "app/services/NumericText.h"
 
 namespace {
 

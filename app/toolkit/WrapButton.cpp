@@ -1,4 +1,4 @@
-#include "app/WrapButton.h"
+#include "app/toolkit/WrapButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "app/NumberText.h"
+#include "app/services/NumberText.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "app/ValueLabel.h"
+#include "app/toolkit/ValueLabel.h"
 
 #include <QPainter>
 

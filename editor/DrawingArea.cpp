@@ -1,0 +1,172 @@
+#include "editor/DrawingArea.h"
+
+#include <QFileInfo>
+#include <QLabel>
+
+#include "app/toolkit/Appearance.h"
+#include "app/toolkit/Twips.h"
+#include "app/toolkit/ValueLabel.h"
+#include "editor/DragController.h"
+#include "editor/ElementLook.h"
+#include "editor/PlaceControl.h"
+#include "model/ControlNames.h"
+
+namespace {
+
+const QColor kMarkedColour(255, 0, 0);
+const QColor kUnmarkedColour(0, 0, 0);
+constexpr int kCursorHotSpot = 16;  // the centre of the 32 x 32 cursor images
+
+// Value labels: Label3..Label17 for slots 1..15; the pairs Label23..Label27 for slots 16..20.
+QString valueLabelName(int slot, int element) {
+    if (kindOfSlot(slot) != PartKind::Impedance) return QStringLiteral("Label%1").arg(slot + 2);
+    return QStringLiteral("Label%1_%2").arg(slot + 7).arg(element);
+}
+
+QCursor dragCursor(const char* resource) {
+    return QCursor(QPixmap(QString::fromLatin1(resource)), kCursorHotSpot, kCursorHotSpot);
+}
+
+// Only a regular file is opened: opening a FIFO of a bitmap's name would block the window for
+// good. The format is given, so no image plugin is asked to guess it.
+void loadBitmap(QLabel* picture, const char* file) {
+    const QString path = QString::fromUtf8(file);
+    if (!QFileInfo(path).isFile()) return;
+    QPixmap bitmap;
+    if (bitmap.load(path, "BMP")) picture->setPixmap(bitmap);
+}
+
+}  // namespace
+
+DrawingArea::DrawingArea(QWidget* clientArea, const CircuitModel& model)
+    : QObject(clientArea),
+      mClientArea(clientArea),
+      mModel(model),
+      mDragging(new DragController(clientArea, this)) {
+    // Later siblings stack above earlier ones and nothing restacks them: building the lines
+    // first keeps every line beneath every part, so a line never hides a part's value labels.
+    for (int image = 1; image <= 2 * kLinesPerKind; ++image) buildLineImage(image);
+    for (int s = 1; s <= kSlotCount; ++s) buildPicture(s);
+}
+
+void DrawingArea::buildPicture(int slot) {
+    const PartKind kind = kindOfSlot(slot);
+    const PartLook& look = partLook(kind);
+    const KindRow& row = kindRow(kind);
+    auto* picture = new QLabel(mClientArea);
+    picture->setObjectName(QString::fromStdString(pictureName(slot)));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setPixmap(QPixmap(QString::fromLatin1(look.symbol)));
+    picture->setCursor(Qt::ArrowCursor);
+    setTwipsGeometry(picture, kPaletteLeft[indexInKind(slot)], row.paletteTop, row.width,
+                     row.height);
+    for (int element = 0; element < look.labelCount; ++element) {
+        auto* label = new ValueLabel(picture);
+        label->setObjectName(valueLabelName(slot, element));
+        label->setFont(minchoFont());
+        const QRect box = look.labelBoxes[element];
+        setTwipsGeometry(label, box.x(), box.y(), box.width(), box.height());
+        mValueLabels[slot].push_back(label);
+    }
+    mPictures[slot] = picture;
+    describePart(slot);
+    mDragging->addDraggable(picture, dragCursor(look.cursor));
+}
+
+void DrawingArea::buildLineImage(int imageNumber) {
+    const bool vertical = isVerticalImage(imageNumber);
+    const LineKindRow& row = lineKindRow(vertical);
+    const Point parking = row.parking[lineOfImage(imageNumber)];
+    auto* image = new QLabel(mClientArea);
+    image->setObjectName(QStringLiteral("Image%1").arg(imageNumber));
+    image->setPixmap(QPixmap(QString::fromLatin1(lineLook(vertical).bar)));
+    image->setScaledContents(true);
+    image->setCursor(Qt::ArrowCursor);
+    image->setAccessibleName(
+        QStringLiteral("%1 %2").arg(QString::fromUtf8(row.name)).arg(lineOfImage(imageNumber)));
+    setTwipsGeometry(image, parking.x, parking.y, row.size.x, row.size.y);
+    mImages[imageNumber] = image;
+    mDragging->addDraggable(image, dragCursor(lineLook(vertical).cursor));
+}
+
+QLabel* DrawingArea::picture(int slot) const {
+    return isPartSlot(slot) ? mPictures[slot] : nullptr;
+}
+
+QLabel* DrawingArea::lineImage(int imageNumber) const {
+    return isLineImage(imageNumber) ? mImages[imageNumber] : nullptr;
+}
+
+const std::vector<ValueLabel*>& DrawingArea::valueLabels(int slot) const {
+    return mValueLabels[slot];
+}
+
+// Screen readers hear the kind and the value labels.
+void DrawingArea::describePart(int slot) {
+    QString description = QString::fromUtf8(kindRow(kindOfSlot(slot)).name);
+    for (const ValueLabel* label : mValueLabels[slot])
+        description += u' ' + label->text().trimmed();
+    mPictures[slot]->setAccessibleName(description.trimmed());
+}
+
+// A placed part stands where its left terminal says: the picture's left edge, the lead line
+// the kind's terminal offset below its top edge.
+void DrawingArea::showPart(int slot) {
+    const PartKind kind = kindOfSlot(slot);
+    QLabel* picture = mPictures[slot];
+    for (std::size_t element = 0; element < mValueLabels[slot].size(); ++element)
+        mValueLabels[slot][element]->setCaption(
+            QString::fromStdString(mModel.valueCaption[slot][element]));
+    describePart(slot);
+    const bool used = mModel.slotUsed[slot] != 0;
+    if (used)
+        PlaceControl(picture, mModel.widthOf(kind), mModel.heightOf(kind), mModel.partLeft(slot),
+                     mModel.partTop(slot));
+    picture->setVisible(used);
+}
+
+// A line that was never dragged has its ends at 0 and stands at its parking position.
+void DrawingArea::showLine(int imageNumber) {
+    const bool vertical = isVerticalImage(imageNumber);
+    const int n = lineOfImage(imageNumber);
+    QLabel* image = mImages[imageNumber];
+    const bool used = (vertical ? mModel.vLineUsed[n] : mModel.hLineUsed[n]) != 0;
+    if (used) {
+        const double left = vertical ? mModel.vLineTopX[n] : mModel.hLineLeftX[n];
+        const double top = vertical ? mModel.vLineTopY[n] : mModel.hLineLeftY[n];
+        const double right = vertical ? mModel.vLineBottomX[n] : mModel.hLineRightX[n];
+        const double bottom = vertical ? mModel.vLineBottomY[n] : mModel.hLineRightY[n];
+        const bool parked = left == 0 && top == 0 && right == 0 && bottom == 0;
+        const Point parking = lineKindRow(vertical).parking[n];
+        PlaceControl(image, mModel.lineWidth(vertical), mModel.lineHeight(vertical),
+                     parked ? parking.x : left, parked ? parking.y : top);
+    }
+    image->setVisible(used);
+}
+
+// Only labels whose colour differs are touched: most events find them all black already.
+void DrawingArea::showMarks() {
+    for (int s = 1; s <= kSlotCount; ++s) {
+        const QColor colour = mModel.slotMarked[s] != 0 ? kMarkedColour : kUnmarkedColour;
+        for (ValueLabel* label : mValueLabels[s]) {
+            if (label->palette().color(QPalette::WindowText) == colour) continue;
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, colour);
+            label->setPalette(palette);
+        }
+    }
+}
+
+void DrawingArea::showDrawing() {
+    for (int s = 1; s <= kSlotCount; ++s) showPart(s);
+    for (int image = 1; image <= 2 * kLinesPerKind; ++image) showLine(image);
+    showMarks();
+}
+
+void DrawingArea::showDragBitmap(int slot) {
+    loadBitmap(mPictures[slot], kindRow(kindOfSlot(slot)).dragBitmapFile);
+}
+
+void DrawingArea::showNormalBitmap(int slot) {
+    loadBitmap(mPictures[slot], kindRow(kindOfSlot(slot)).bitmapFile);
+}

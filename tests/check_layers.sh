@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Fails when a source file includes a header from a folder its own folder may not use, or when
+# a Qt-free folder includes Qt. Each folder may use itself and the folders listed for it; the
+# top of app/ (start-up, the main window, the menus) may use everything.
+# Usage: check_layers.sh <source root>
+set -euo pipefail
+cd "$1"
+
+declare -A allowed=(
+    [model]="model"
+    [engine]="engine model"
+    [app/services]="app/services"
+    [app/toolkit]="app/toolkit"
+    [editor]="editor model app/services app/toolkit"
+    [dialogs]="dialogs model app/services app/toolkit"
+    [results]="results engine model app/services app/toolkit"
+    [app]="app app/services app/toolkit editor dialogs results engine model"
+)
+qt_free="model engine app/services"
+
+# The folder a path lies in: the longest known folder that prefixes it.
+folder_of() {
+    case "$1" in
+        app/services/*) echo app/services ;;
+        app/toolkit/*) echo app/toolkit ;;
+        */*) echo "${1%%/*}" ;;
+        *) echo "" ;;
+    esac
+}
+
+status=0
+while IFS= read -r file; do
+    from=$(folder_of "$file")
+    while IFS= read -r line; do
+        header=$(sed -E 's/^#include[[:space:]]*"([^"]+)".*/\1/' <<<"$line")
+        to=$(folder_of "$header")
+        [[ -z "$to" ]] && continue
+        if [[ " ${allowed[$from]} " != *" $to "* ]]; then
+            echo "$file: includes $header ($from may not use $to)"
+            status=1
+        fi
+    done < <(grep -E '^#include[[:space:]]*"' "$file" || true)
+    if [[ " $qt_free " == *" $from "* ]] && grep -qE '^#include[[:space:]]*<Q' "$file"; then
+        echo "$file: includes Qt ($from has no Qt)"
+        status=1
+    fi
+done < <(find model engine app editor dialogs results -name '*.h' -o -name '*.cpp' | sort)
+[[ $status -eq 0 ]] && echo "every include points down the layers"
+exit $status
