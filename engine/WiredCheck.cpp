@@ -27,10 +27,11 @@ Walk walkOf(CircuitModel copy) {
     return {series.front(), series.back(), copy.slotMarked, Complex{copy.resultRe, copy.resultIm}};
 }
 
-// Values under which no step of the reduction can fault: every part 1 Ω, 1 H or 1 F at 1 Hz,
-// every impedance part 1 Ω. No parallel sum of their admittances cancels (a capacitor's
-// 6.283184 S outweighs the 0.159 S of 19 coils), and the searches read coordinates only, so the
-// walk is the one the drawing's own values would take.
+// Values under which the reduction does not fault: every part 1 Ω, 1 H or 1 F at 1 Hz, every
+// impedance part 1 Ω. No parallel sum of their admittances cancels (a capacitor's 6.283184 S
+// outweighs the 0.159 S of 19 coils); a chain that a bridging part divides by could reach 0 only
+// by an exact coincidence of sums, and then the check names no port. The searches read
+// coordinates only, so the walk is the one the drawing's own values would take.
 CircuitModel withHarmlessValues(CircuitModel model) {
     model.frequency = 1;
     model.slotValue.fill(1);
