@@ -27,3 +27,11 @@ void CalculationTrace::bridged(const Complex& chain) {
     mChain.insert(mChain.end(), mColumn.begin(), mColumn.end());
     mColumn.clear();
 }
+
+// A column's first part is the one it was built on: every other part joins it in parallel.
+std::vector<int> CalculationTrace::seriesParts() const {
+    std::vector<int> parts;
+    for (const TraceStep& step : mSteps)
+        if (step.kind == TraceStep::Kind::Series) parts.push_back(step.left.front());
+    return parts;
+}

@@ -27,6 +27,9 @@ public:
     void bridged(const Complex& chain);
 
     const std::vector<TraceStep>& steps() const { return mSteps; }
+    // The part each column of the walk was built on, in walk order: the start part first, the
+    // series part of the last column last.
+    std::vector<int> seriesParts() const;
 
 private:
     std::vector<TraceStep> mSteps;

@@ -55,15 +55,9 @@ inline std::string runNgspice(const std::string& netlist) {
     return transcript;
 }
 
-// The impedance between node "in" and ground ("0") of the given elements at the program's
-// frequency, or nothing when ngspice printed no value.
-inline std::optional<Complex> ngspiceImpedance(const std::string& elements, double frequency) {
-    const std::string f = spiceNumber(spiceFrequency(frequency));
-    const std::string transcript =
-        runNgspice("selvoria check\nIsource 0 in DC 0 AC 1\n" + elements +
-                   // The DC operating point is skipped: parallel coils make it singular.
-                   ".options noopac\n.control\nset numdgt=15\nac lin 1 " + f + " " + f +
-                   "\nprint vr(in) vi(in)\n.endc\n.end\n");
+// The impedance that a netlist fed by 1 A into node "in" printed as vr(in) and vi(in), or
+// nothing when ngspice printed no value.
+inline std::optional<Complex> printedImpedance(const std::string& transcript) {
     Complex z;
     bool re = false, im = false;
     std::istringstream lines(transcript);
@@ -74,4 +68,15 @@ inline std::optional<Complex> ngspiceImpedance(const std::string& elements, doub
     }
     if (!re || !im) return std::nullopt;
     return z;
+}
+
+// The impedance between node "in" and ground ("0") of the given elements at the program's
+// frequency, or nothing when ngspice printed no value.
+inline std::optional<Complex> ngspiceImpedance(const std::string& elements, double frequency) {
+    const std::string f = spiceNumber(spiceFrequency(frequency));
+    return printedImpedance(
+        runNgspice("selvoria check\nIsource 0 in DC 0 AC 1\n" + elements +
+                   // The DC operating point is skipped: parallel coils make it singular.
+                   ".options noopac\n.control\nset numdgt=15\nac lin 1 " + f + " " + f +
+                   "\nprint vr(in) vi(in)\n.endc\n.end\n"));
 }

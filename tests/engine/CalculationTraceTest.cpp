@@ -60,6 +60,7 @@ TEST(CalculationTraceTest, BridgingPartCombinesWithTheWholeChain) {
                         {Kind::Series, {2}, {1}, 200},
                         {Kind::Take, {3}, {}, 200},
                         {Kind::Bypass, {1, 2}, {3}, 100}});
+    EXPECT_EQ(trace.seriesParts(), (std::vector<int>{1, 2}));
     EXPECT_DOUBLE_EQ(model.resultRe, 100);
 }
 
