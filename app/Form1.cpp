@@ -43,8 +43,8 @@ ValueKind valueKindOf(PartKind kind) {
     switch (kind) {
         case PartKind::Resistor: return ValueKind::Resistance;
         case PartKind::Coil: return ValueKind::Inductance;
-        case PartKind::Capacitor: break;
-        case PartKind::Impedance: break;
+        case PartKind::Capacitor:
+        case PartKind::Impedance: break;  // impedance parts are made from results, not typed
     }
     return ValueKind::Capacitance;
 }

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "app/toolkit/Appearance.h"
 #include "app/Form1.h"
+#include "app/toolkit/Appearance.h"
 
 namespace {
 

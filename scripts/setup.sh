@@ -13,6 +13,7 @@ packages=(
     ngspice
     xvfb xauth xdotool imagemagick
     desktop-file-utils dpkg-dev
+    clang-format clang-tidy locales
 )
 
 missing=()
