@@ -3,28 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
 // Circuits drawn and calculated only by clicking, typing and dragging. Positions are client-area
 // pixels (15 twips each); every drop point lies on the bare background when the drag happens.
-class EndToEndTest : public ::testing::Test {
+class EndToEndTest : public WindowTest {
 protected:
-    Form1 form;
-    UserActions user{form};
-
-    EndToEndTest() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    QString field(int n) {
-        return form.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n))->text();
-    }
-    bool red(int slot) {
-        return form.valueLabels(slot).front()->palette().color(QPalette::WindowText) ==
-               QColor(255, 0, 0);
-    }
     // Two parts one above the other, 975 twips apart at their lead lines, closed by a line at
     // the right terminals and one a little left of the left terminals.
     void closeStack(int rightLine, int leftLine, QPoint upperTerminalsLeft, int width) {

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
@@ -17,18 +17,8 @@ void typeText(QWidget* widget, const QString& text) {
     for (const QChar ch : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, ch, {});
 }
 
-class WithdrawnResultTest : public ::testing::Test {
+class WithdrawnResultTest : public WindowTest {
 protected:
-    Form1 form;
-    UserActions user{form};
-    const QPoint background{600, 520};
-
-    WithdrawnResultTest() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    bool visible(const char* name) { return form.findChild<QWidget*>(name)->isVisible(); }
-    QString field(const char* name) { return form.findChild<QLineEdit*>(name)->text(); }
     QComboBox* units() { return form.findChild<QComboBox*>("Combo1"); }
     std::vector<bool> drawing() {
         std::vector<bool> shown;
@@ -77,7 +67,7 @@ TEST_F(WithdrawnResultTest, WithdrawnResultHidesTheConversion) {
         row.withdraw();
         const std::vector<bool> before = drawing();
         EXPECT_FALSE(visible("Command9"));
-        EXPECT_TRUE(field("Text2").isEmpty());
+        EXPECT_TRUE(field(2).isEmpty());
         EXPECT_EQ(drawing(), before);
         EXPECT_TRUE(form.picture(1)->isVisible());
         EXPECT_FALSE(form.picture(16)->isVisible());
@@ -90,7 +80,7 @@ TEST_F(WithdrawnResultTest, FrameClosedFrequencyDialogKeepsTheResult) {
     whenModalOpens([](QDialog* dialog) { dialog->close(); });
     user.click("Command4");
     EXPECT_TRUE(visible("Command9"));
-    EXPECT_EQ(field("Text2"), QStringLiteral("100"));
+    EXPECT_EQ(field(2), QStringLiteral("100"));
 }
 
 TEST_F(WithdrawnResultTest, ConversionHandsTheFocusToCalculate) {
@@ -130,7 +120,7 @@ TEST_F(WithdrawnResultTest, TypedTextInAUnitListPicksNothing) {
     typeText(units(), QStringLiteral("ＭΩ"));
     QTest::keyClick(units(), Qt::Key_Return);
     QTest::keyClick(units(), Qt::Key_Tab);
-    EXPECT_EQ(field("Text2"), QStringLiteral("1500"));
+    EXPECT_EQ(field(2), QStringLiteral("1500"));
     // The new part is labelled in the unit of the shown result, not the list's text.
     user.click("Command9");
     EXPECT_EQ(form.valueLabels(16)[0]->text(), QStringLiteral("1500Ω"));

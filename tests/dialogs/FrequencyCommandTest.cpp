@@ -6,19 +6,15 @@
 
 #include <gtest/gtest.h>
 
-#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
-class FrequencyCommandTest : public ::testing::Test {
+class FrequencyCommandTest : public WindowTest {
 protected:
-    Form1 form;
-    UserActions user{form};
-
     void setFrequency(const QString& keys, int unitDownPresses) {
         user.enterValue("Command4", keys, unitDownPresses);
     }
-    QString label(const char* name) { return form.findChild<QLabel*>(name)->text(); }
 };
 
 TEST_F(FrequencyCommandTest, ShowsTheEnteredNumberAndConvertsToHertz) {

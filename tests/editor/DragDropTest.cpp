@@ -7,22 +7,14 @@
 
 #include <sys/stat.h>
 
-#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
 // The tests run in the folder that holds the part bitmaps, as the program does.
-class DragDropTest : public ::testing::Test {
+class DragDropTest : public WindowTest {
 protected:
-    Form1 form;
-    UserActions user{form};
-
-    DragDropTest() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
     QLabel* image(int n) { return form.lineImage(n); }
-    QString label(const char* name) { return form.findChild<QLabel*>(name)->text(); }
     // The drag bitmaps have a light yellow background, the normal symbols a white one.
     bool showsDragBitmap(int slot) {
         const QColor corner = form.picture(slot)->pixmap().toImage().pixelColor(1, 1);

@@ -3,24 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
 // Removing the last element by double-click, and clearing the drawing.
-class EditingTest : public ::testing::Test {
+class EditingTest : public WindowTest {
 protected:
-    Form1 form;
-    UserActions user{form};
-    const QPoint background{600, 520};
-
-    EditingTest() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
     bool placed(int slot) { return form.picture(slot)->isVisible(); }
-    QString label(const char* name) { return form.findChild<QLabel*>(name)->text(); }
-    bool visible(const char* name) { return form.findChild<QWidget*>(name)->isVisible(); }
 };
 
 TEST_F(EditingTest, DoubleClickRemovesTheElementHandledLast) {

@@ -6,15 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
-class PlacePartTest : public ::testing::Test {
+class PlacePartTest : public WindowTest {
 protected:
-    Form1 form;
-    UserActions user{form};
-
     void place(const char* command, const QString& keys, int unitDownPresses = 0,
                const char* closeWith = "Command1") {
         user.enterValue(command, keys, unitDownPresses, closeWith);

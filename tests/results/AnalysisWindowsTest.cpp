@@ -11,20 +11,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "UserActions.h"
+#include "WindowTest.h"
 #include "results/ResponseDialog.h"
 
 namespace {
 
-class AnalysisWindowsTest : public ::testing::Test {
+class AnalysisWindowsTest : public WindowTest {
 protected:
-    Form1 form;
-    UserActions user{form};
-
-    AnalysisWindowsTest() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
     // Opens a menu of the menu bar and clicks one of its items, as a user does; the window the
     // item opens is answered by `answer`.
     void chooseFromMenu(const char* menuName, const char* actionName,
@@ -38,22 +31,11 @@ protected:
         whenModalOpens(std::move(answer));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
     }
-    // Two 100 Ω resistors stacked and closed by two lines, calculated.
-    void drawTwoStackedResistors() {
-        user.enterValue("Command1", QStringLiteral("100"));
-        user.enterValue("Command1", QStringLiteral("100"));
-        user.drag(form.picture(1), {300, 250});
-        user.drag(form.picture(2), {300, 315});
-        user.click("Command7");
-        user.click("Command7");
-        user.drag(form.lineImage(1), {374, 274});
-        user.drag(form.lineImage(2), {292, 274});
-        user.click("Command6");
-    }
 };
 
 TEST_F(AnalysisWindowsTest, StepsWindowListsTheReductionOfTheLastCalculation) {
     drawTwoStackedResistors();
+    user.click("Command6");
     QStringList rows;
     chooseFromMenu("menuView", "actionReductionSteps", [&](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), QStringLiteral("計算過程"));

@@ -3,21 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "UserActions.h"
+#include "WindowTest.h"
 
 namespace {
 
-class ImpedanceToPartTest : public ::testing::Test {
+class ImpedanceToPartTest : public WindowTest {
 protected:
-    Form1 form;
-    UserActions user{form};
-
-    ImpedanceToPartTest() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
     QString valueLabel(int slot, int element) { return form.valueLabels(slot)[element]->text(); }
-    bool visible(const char* name) { return form.findChild<QWidget*>(name)->isVisible(); }
     void calculateAndConvert() {
         user.click("Command6");
         ASSERT_TRUE(visible("Command9"));

@@ -16,7 +16,7 @@
 #include <sys/resource.h>
 #include <csignal>
 
-#include "UserActions.h"
+#include "WindowTest.h"
 #include "app/toolkit/SaveFile.h"
 #include "results/ResponseDialog.h"
 
@@ -89,16 +89,9 @@ SaveOutcome saveThroughDialog(ResponseDialog& dialog, const char* button, const 
     return outcome;
 }
 
-class SafeExportTest : public ::testing::Test {
+class SafeExportTest : public WindowTest {
 protected:
-    Form1 form;
-    UserActions user{form};
-
-    SafeExportTest() {
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-        user.enterValue("Command1", QStringLiteral("100"));
-    }
+    SafeExportTest() { user.enterValue("Command1", QStringLiteral("100")); }
 };
 
 TEST_F(SafeExportTest, ExportCutByAFileSizeLimitKeepsTheOldFile) {
