@@ -1,31 +1,45 @@
 #include "engine/FrequencySweep.h"
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
-#include "engine/Calculation.h"
+#include "engine/ReductionPlan.h"
+
+namespace {
+
+// No plan when no part is placed or the walk fails: then a calculation fails at every frequency.
+std::optional<ReductionPlan> readPlan(const CircuitModel& model) {
+    try {
+        return ReductionPlan(model);
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
 
 std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start, double stop,
                                          int count) {
     std::vector<SweepPoint> points;
     if (!(start > 0 && stop > start && count >= 2)) return points;
-    points.reserve(count);
+    std::vector<double> frequencies(count);
     const double logStart = std::log10(start);
     const double logStep = (std::log10(stop) - logStart) / (count - 1);
-    CircuitModel copy = model;
     for (int i = 0; i < count; ++i) {
         // The ends are taken as given, so that a sweep can start exactly at the working frequency.
-        const double f = i == 0           ? start
+        frequencies[i] = i == 0           ? start
                          : i == count - 1 ? stop
                                           : std::pow(10.0, logStart + i * logStep);
-        copy.frequency = f;
-        try {
-            Calculate(copy);
-            const Complex z{copy.resultRe, copy.resultIm};
-            points.push_back({f, true, z, PhaseDegrees(z.re, z.im)});
-        } catch (const std::runtime_error&) {
-            points.push_back({f, false, {}, 0.0});
-        }
+    }
+    std::vector<std::optional<PlanResult>> results(count);
+    if (const std::optional<ReductionPlan> plan = readPlan(model))
+        plan->evaluateEach(frequencies, results);
+    points.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const std::optional<PlanResult>& r = results[i];
+        points.push_back(r ? SweepPoint{frequencies[i], true, r->z, r->phase}
+                           : SweepPoint{frequencies[i], false, {}, 0.0});
     }
     return points;
 }

@@ -5,8 +5,9 @@
 #include "model/CircuitModel.h"
 
 // The network's impedance over a range of frequencies, from the same reduction as the calculate
-// command, run on a copy of the drawing at each frequency. Impedance parts keep their stored
-// value at every frequency, as in a calculation.
+// command: the drawing is read into a plan once and the plan evaluated at each frequency, which
+// gives the bits of a calculation there. Impedance parts keep their stored value at every
+// frequency, as in a calculation.
 struct SweepPoint {
     double frequency;  // hertz
     bool valid;        // false where the reduction fails (a gap in the response)
@@ -15,6 +16,7 @@ struct SweepPoint {
 };
 
 // `count` frequencies spaced evenly on a logarithmic scale from start to stop, both included.
+// Every point is invalid when the drawing cannot be read (no part placed, a walk that fails).
 std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start, double stop,
                                          int count);
 

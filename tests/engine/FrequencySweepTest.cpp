@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <stdexcept>
 
 #include "engine/Calculation.h"
 #include "tests/engine/DrawingBuilder.h"
+#include "tests/engine/DrawingGenerator.h"
 
 namespace {
 
@@ -92,6 +95,32 @@ TEST(FrequencySweepTest, ResonancesNeedValidNeighbours) {
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].kind, Resonance::Kind::Maximum);
     EXPECT_EQ(found[0].frequency, 16);
+}
+
+TEST(FrequencySweepTest, EveryPointIsTheCalculationAtItsFrequency) {
+    std::vector<CircuitModel> models = {drawing::emptyModel(), seriesRlc(100, 1e152, 1e-5)};
+    oracle::DrawingGenerator generator(99);
+    std::array<int, oracle::kShapeCount> shapes{};
+    for (int i = 0; i < 10; ++i) models.push_back(generator.next(shapes).model);
+    for (CircuitModel& model : models) {
+        // 150 points: more than one block of frequencies evaluated together.
+        for (const SweepPoint& p : SweepFrequencies(model, 1e-3, 1e9, 150)) {
+            SCOPED_TRACE(testing::Message() << p.frequency << " Hz");
+            model.frequency = p.frequency;
+            try {
+                Calculate(model);
+            } catch (const std::runtime_error&) {
+                EXPECT_FALSE(p.valid);
+                continue;
+            }
+            ASSERT_TRUE(p.valid);
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(p.z.re),
+                      std::bit_cast<std::uint64_t>(model.resultRe));
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(p.z.im),
+                      std::bit_cast<std::uint64_t>(model.resultIm));
+            EXPECT_EQ(p.phase, PhaseDegrees(model.resultRe, model.resultIm));
+        }
+    }
 }
 
 }  // namespace
