@@ -123,4 +123,54 @@ TEST(FrequencySweepTest, EveryPointIsTheCalculationAtItsFrequency) {
     }
 }
 
+double resonanceOf(double henries, double farads) {
+    return 1 / (6.283184 * std::sqrt(henries * farads));
+}
+
+// 10 mH with 1 µF in parallel, then 3 µF in series to the left of the coil.
+CircuitModel parallelLc(bool thenC) {
+    CircuitModel m = drawing::emptyModel();
+    drawing::stack(m, 6, 11);
+    m.slotValue[6] = 10e-3, m.slotValue[11] = 1e-6;
+    if (thenC) {
+        drawing::placePartAt(m, 12, 2490, 3600);
+        m.slotValue[12] = 3e-6;
+    }
+    return m;
+}
+
+TEST(FrequencySweepTest, RefinedResonancesAreExactToOnePartInAMillion) {
+    using Kind = Resonance::Kind;
+    const struct {
+        const char* name;
+        CircuitModel model;
+        Kind kind;
+        double exact;  // hertz
+        double shown;  // the same to 0.01 Hz
+    } cases[] = {
+        {"series RLC", seriesRlc(10, 10e-3, 1e-6), Kind::PhaseZero, resonanceOf(10e-3, 1e-6),
+         1591.55},
+        {"series RLC", seriesRlc(10, 10e-3, 1e-6), Kind::Minimum, resonanceOf(10e-3, 1e-6),
+         1591.55},
+        {"parallel LC", parallelLc(false), Kind::Maximum, resonanceOf(10e-3, 1e-6), 1591.55},
+        {"parallel LC", parallelLc(false), Kind::PhaseZero, resonanceOf(10e-3, 1e-6), 1591.55},
+        {"parallel LC, C", parallelLc(true), Kind::Maximum, resonanceOf(10e-3, 1e-6), 1591.55},
+        {"parallel LC, C", parallelLc(true), Kind::Minimum, resonanceOf(10e-3, 4e-6), 795.77},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name << ", kind " << static_cast<int>(c.kind));
+        const std::vector<SweepPoint> points = SweepFrequencies(c.model, 100, 1e5, 200);
+        const std::vector<Resonance> refined = RefineResonances(ReductionPlan(c.model), points);
+        EXPECT_EQ(refined.size(), FindResonances(points).size());
+        int near = 0;
+        for (const Resonance& r : refined) {
+            if (r.kind != c.kind || std::fabs(r.frequency / c.exact - 1) > 0.05) continue;
+            ++near;
+            EXPECT_LT(std::fabs(r.frequency / c.exact - 1), 1e-6) << r.frequency;
+            EXPECT_NEAR(r.frequency, c.shown, 0.005);
+        }
+        EXPECT_EQ(near, 1);
+    }
+}
+
 }  // namespace
