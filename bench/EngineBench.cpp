@@ -1,4 +1,5 @@
-// One full calculation, and a 1000-point frequency sweep, on the densest drawing the model holds:
+// One full calculation, and frequency sweeps of 1000 and 2000 points, on the densest drawing the
+// model holds:
 // all 20 parts and all 20 lines, a chain of 15 columns with two three-part stacks, series links
 // of every kind and a part bridging the first two columns through two horizontal lines.
 
@@ -8,6 +9,7 @@
 
 #include "engine/Calculation.h"
 #include "engine/FrequencySweep.h"
+#include "engine/ReductionPlan.h"
 #include "tests/engine/DrawingBuilder.h"
 
 namespace {
@@ -105,5 +107,51 @@ BENCHMARK(BM_SweepDensestDrawing)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly(true);
+
+// A 2000-point sweep beside a bare single calculation of the same drawing: the sweep reads the
+// drawing once and then only evaluates, so its time is to be read in units of the baseline.
+void BM_Sweep2000Points(benchmark::State& state) {
+    DenseDrawing dense;
+    for (auto _ : state) {
+        const std::vector<SweepPoint> points = SweepFrequencies(dense.model(), 1, 1e7, 2000);
+        benchmark::DoNotOptimize(points.data());
+    }
+}
+BENCHMARK(BM_Sweep2000Points)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+void BM_Sweep2000PointsBaselineOneCalculation(benchmark::State& state) {
+    DenseDrawing dense;
+    for (auto _ : state) {
+        Calculate(dense.model());
+        benchmark::DoNotOptimize(dense.model().resultRe);
+    }
+}
+BENCHMARK(BM_Sweep2000PointsBaselineOneCalculation)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+
+// The two halves of a sweep: reading the drawing into a plan, and one evaluation of it.
+void BM_ReadPlan(benchmark::State& state) {
+    DenseDrawing dense;
+    for (auto _ : state) {
+        const ReductionPlan plan(dense.model());
+        benchmark::DoNotOptimize(plan.takenSlots().data());
+    }
+}
+BENCHMARK(BM_ReadPlan)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void BM_EvaluatePlan(benchmark::State& state) {
+    DenseDrawing dense;
+    const ReductionPlan plan(dense.model());
+    for (auto _ : state) {
+        const PlanResult result = plan.evaluate(1000);
+        benchmark::DoNotOptimize(result.z.re);
+    }
+}
+BENCHMARK(BM_EvaluatePlan)->Repetitions(10)->ReportAggregatesOnly(true);
 
 }  // namespace

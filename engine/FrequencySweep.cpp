@@ -1,31 +1,45 @@
 #include "engine/FrequencySweep.h"
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
-#include "engine/Calculation.h"
+#include "engine/ArithmeticError.h"
+
+namespace {
+
+// No plan when no part is placed or the walk fails: then a calculation fails at every frequency.
+std::optional<ReductionPlan> readPlan(const CircuitModel& model) {
+    try {
+        return ReductionPlan(model);
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
 
 std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start, double stop,
                                          int count) {
     std::vector<SweepPoint> points;
     if (!(start > 0 && stop > start && count >= 2)) return points;
-    points.reserve(count);
+    std::vector<double> frequencies(count);
     const double logStart = std::log10(start);
     const double logStep = (std::log10(stop) - logStart) / (count - 1);
-    CircuitModel copy = model;
     for (int i = 0; i < count; ++i) {
         // The ends are taken as given, so that a sweep can start exactly at the working frequency.
-        const double f = i == 0           ? start
+        frequencies[i] = i == 0           ? start
                          : i == count - 1 ? stop
                                           : std::pow(10.0, logStart + i * logStep);
-        copy.frequency = f;
-        try {
-            Calculate(copy);
-            const Complex z{copy.resultRe, copy.resultIm};
-            points.push_back({f, true, z, PhaseDegrees(z.re, z.im)});
-        } catch (const std::runtime_error&) {
-            points.push_back({f, false, {}, 0.0});
-        }
+    }
+    std::vector<std::optional<PlanResult>> results(count);
+    if (const std::optional<ReductionPlan> plan = readPlan(model))
+        plan->evaluateEach(frequencies, results);
+    points.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const std::optional<PlanResult>& r = results[i];
+        points.push_back(r ? SweepPoint{frequencies[i], true, r->z, r->phase}
+                           : SweepPoint{frequencies[i], false, {}, 0.0});
     }
     return points;
 }
@@ -43,20 +57,100 @@ double phaseZeroBetween(const SweepPoint& a, const SweepPoint& b) {
     return std::pow(10.0, logA + share * (logB - logA));
 }
 
-}  // namespace
-
-std::vector<Resonance> FindResonances(const std::vector<SweepPoint>& points) {
-    std::vector<Resonance> found;
+// Calls found(kind, i) for every resonance the points show, in frequency order: a phase zero
+// between points i - 1 and i, a |Z| extremum at point i, between i - 1 and i + 1.
+template <typename Found>
+void scanResonances(const std::vector<SweepPoint>& points, Found found) {
     for (std::size_t i = 1; i < points.size(); ++i) {
         const SweepPoint& a = points[i - 1];
         const SweepPoint& b = points[i];
         if (!a.valid || !b.valid) continue;
         if ((a.phase < 0 && b.phase > 0) || (a.phase > 0 && b.phase < 0))
-            found.push_back({Resonance::Kind::PhaseZero, phaseZeroBetween(a, b)});
+            found(Resonance::Kind::PhaseZero, i);
         if (i + 1 == points.size() || !points[i + 1].valid) continue;
         const double before = magnitude(a), here = magnitude(b), after = magnitude(points[i + 1]);
-        if (here < before && here < after) found.push_back({Resonance::Kind::Minimum, b.frequency});
-        if (here > before && here > after) found.push_back({Resonance::Kind::Maximum, b.frequency});
+        if (here < before && here < after) found(Resonance::Kind::Minimum, i);
+        if (here > before && here > after) found(Resonance::Kind::Maximum, i);
     }
+}
+
+// Searches stop when the interval is this narrow relative to its frequency, far inside the
+// 1e-6 a resonance is promised to.
+constexpr double kRelativeWidth = 1e-9;
+
+std::optional<PlanResult> resultAt(const ReductionPlan& plan, double frequency) {
+    try {
+        return plan.evaluate(frequency);
+    } catch (const ArithmeticError&) {
+        return std::nullopt;
+    }
+}
+
+// The middle of [lo, hi] on a logarithmic axis, without forming lo·hi, which may overflow.
+double logMiddle(double lo, double hi) {
+    return lo * std::sqrt(hi / lo);
+}
+
+// Bisection on the sign of the phase between two points of opposite sign.
+double phaseZeroNear(const ReductionPlan& plan, const SweepPoint& a, const SweepPoint& b) {
+    double lo = a.frequency, hi = b.frequency;
+    const bool negativeAtLo = a.phase < 0;
+    while (hi - lo > kRelativeWidth * lo) {
+        const double middle = logMiddle(lo, hi);
+        const std::optional<PlanResult> r = resultAt(plan, middle);
+        if (!r) break;  // a gap inside the step: keep what is known so far
+        if (r->phase == 0) return middle;
+        ((r->phase < 0) == negativeAtLo ? lo : hi) = middle;
+    }
+    return logMiddle(lo, hi);
+}
+
+// Golden-section search on ln f between the extremum's two neighbours, for the least of
+// sign·|Z|: a minimum with sign 1, a maximum with sign -1.
+double extremumNear(const ReductionPlan& plan, Resonance::Kind kind, const SweepPoint& a,
+                    const SweepPoint& c) {
+    const double sign = kind == Resonance::Kind::Minimum ? 1.0 : -1.0;
+    const auto cost = [&](double x) -> std::optional<double> {
+        const std::optional<PlanResult> r = resultAt(plan, std::exp(x));
+        if (!r) return std::nullopt;
+        return sign * std::hypot(r->z.re, r->z.im);
+    };
+    constexpr double kShare = 0.6180339887498949;  // (√5 - 1) / 2
+    double lo = std::log(a.frequency), hi = std::log(c.frequency);
+    double x1 = hi - kShare * (hi - lo), x2 = lo + kShare * (hi - lo);
+    std::optional<double> cost1 = cost(x1), cost2 = cost(x2);
+    // In ln f the interval's width is its relative width in frequency.
+    while (hi - lo > kRelativeWidth && cost1 && cost2) {
+        if (*cost1 < *cost2) {
+            hi = x2, x2 = x1, cost2 = cost1;
+            x1 = hi - kShare * (hi - lo), cost1 = cost(x1);
+        } else {
+            lo = x1, x1 = x2, cost1 = cost2;
+            x2 = lo + kShare * (hi - lo), cost2 = cost(x2);
+        }
+    }
+    return std::exp((lo + hi) / 2);
+}
+
+}  // namespace
+
+std::vector<Resonance> FindResonances(const std::vector<SweepPoint>& points) {
+    std::vector<Resonance> found;
+    scanResonances(points, [&](Resonance::Kind kind, std::size_t i) {
+        found.push_back({kind, kind == Resonance::Kind::PhaseZero
+                                   ? phaseZeroBetween(points[i - 1], points[i])
+                                   : points[i].frequency});
+    });
     return found;
+}
+
+std::vector<Resonance> RefineResonances(const ReductionPlan& plan,
+                                        const std::vector<SweepPoint>& points) {
+    std::vector<Resonance> refined;
+    scanResonances(points, [&](Resonance::Kind kind, std::size_t i) {
+        refined.push_back({kind, kind == Resonance::Kind::PhaseZero
+                                     ? phaseZeroNear(plan, points[i - 1], points[i])
+                                     : extremumNear(plan, kind, points[i - 1], points[i + 1])});
+    });
+    return refined;
 }

@@ -2,11 +2,13 @@
 
 #include <vector>
 
+#include "engine/ReductionPlan.h"
 #include "model/CircuitModel.h"
 
 // The network's impedance over a range of frequencies, from the same reduction as the calculate
-// command, run on a copy of the drawing at each frequency. Impedance parts keep their stored
-// value at every frequency, as in a calculation.
+// command: the drawing is read into a plan once and the plan evaluated at each frequency, which
+// gives the bits of a calculation there. Impedance parts keep their stored value at every
+// frequency, as in a calculation.
 struct SweepPoint {
     double frequency;  // hertz
     bool valid;        // false where the reduction fails (a gap in the response)
@@ -15,6 +17,7 @@ struct SweepPoint {
 };
 
 // `count` frequencies spaced evenly on a logarithmic scale from start to stop, both included.
+// Every point is invalid when the drawing cannot be read (no part placed, a walk that fails).
 std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start, double stop,
                                          int count);
 
@@ -27,3 +30,12 @@ struct Resonance {
 // Where the phase crosses 0° (interpolated on the logarithmic frequency axis) and where |Z| has a
 // local minimum or maximum, found between valid neighbouring points only.
 std::vector<Resonance> FindResonances(const std::vector<SweepPoint>& points);
+
+// The resonances FindResonances finds, each searched again on the plan of the swept drawing until
+// the interval holding it is a billionth of its frequency wide: a phase zero by bisection on the
+// sign of the phase between its two points, a |Z| extremum by golden-section search on the
+// logarithmic frequency axis between its two neighbours. Where an evaluation inside the interval
+// fails, that search stops with the middle of the interval it has narrowed down to. The points must
+// be a sweep of the plan's drawing.
+std::vector<Resonance> RefineResonances(const ReductionPlan& plan,
+                                        const std::vector<SweepPoint>& points);

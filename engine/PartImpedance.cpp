@@ -1,14 +1,5 @@
 #include "engine/PartImpedance.h"
 
-#include "engine/CheckedMath.h"
-
-namespace {
-
-// 6.283184 as written, not 2π to full precision: the shown results depend on it.
-constexpr double kTwoPi = 6.283184;
-
-}  // namespace
-
 void PartImpedance(CircuitModel& model, std::int16_t s) {
     Complex& z = model.zWork;
     if (!isPartSlot(s)) {
@@ -21,17 +12,17 @@ void PartImpedance(CircuitModel& model, std::int16_t s) {
             z.im = 0.0;
             return;
         case PartKind::Coil: {
-            const double omega = checked(kTwoPi * model.frequency);
+            const double omega = AngularFrequency(model.frequency);
             z.re = 0.0;
-            z.im = checked(model.slotValue[s] * omega);
+            z.im = CoilReactance(model.slotValue[s], omega);
             return;
         }
         case PartKind::Capacitor: {
-            const double omega = checked(kTwoPi * model.frequency);
+            const double omega = AngularFrequency(model.frequency);
             // A failed calculation leaves the model as it stands: here the real part is already
             // cleared while the imaginary part keeps its previous value.
             z.re = 0.0;
-            z.im = checkedDiv(-1.0, checked(model.slotValue[s] * omega));
+            z.im = CapacitorReactance(model.slotValue[s], omega);
             return;
         }
         case PartKind::Impedance: {

@@ -185,7 +185,9 @@ const Session kSessions[] = {
 TEST_P(UserSessionTest, WindowShowsWhatTheSessionLeaves) {
     const Session& session = GetParam();
     for (const std::string& action : session.actions) perform(action);
-    if (comma) ASSERT_TRUE(comma->ready()) << "localedef could not build de_DE";
+    if (comma) {
+        ASSERT_TRUE(comma->ready()) << "localedef could not build de_DE";
+    }
     for (const auto& [key, value] : session.expected) EXPECT_EQ(read(key), value) << key;
     comma.reset();
 }

@@ -53,6 +53,15 @@ inline void placeHLine(CircuitModel& model, int n, double x, double y) {
     setHLine(model, n, x, y, x + model.hLineWidth);
 }
 
+// Slot `lower` with its left terminal at (3600, 3600), slot `upper` one line length above it,
+// closed by vertical lines 1 (right terminals) and 2 (left terminals).
+inline void stack(CircuitModel& model, int lower, int upper) {
+    placePartAt(model, lower, 3600, 3600);
+    placePartAt(model, upper, 3600, 2625);
+    placeVLine(model, 1, 4710, 2625);
+    placeVLine(model, 2, 3600, 2625);
+}
+
 // Table rows state elements by number and position: a part by its left terminal, a line by
 // the point it was dragged to.
 struct PartAt {

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <stdexcept>
 
 #include "engine/Calculation.h"
 #include "tests/engine/DrawingBuilder.h"
+#include "tests/engine/DrawingGenerator.h"
 
 namespace {
 
@@ -92,6 +95,82 @@ TEST(FrequencySweepTest, ResonancesNeedValidNeighbours) {
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].kind, Resonance::Kind::Maximum);
     EXPECT_EQ(found[0].frequency, 16);
+}
+
+TEST(FrequencySweepTest, EveryPointIsTheCalculationAtItsFrequency) {
+    std::vector<CircuitModel> models = {drawing::emptyModel(), seriesRlc(100, 1e152, 1e-5)};
+    oracle::DrawingGenerator generator(99);
+    std::array<int, oracle::kShapeCount> shapes{};
+    for (int i = 0; i < 10; ++i) models.push_back(generator.next(shapes).model);
+    for (CircuitModel& model : models) {
+        // 150 points: more than one block of frequencies evaluated together.
+        for (const SweepPoint& p : SweepFrequencies(model, 1e-3, 1e9, 150)) {
+            SCOPED_TRACE(testing::Message() << p.frequency << " Hz");
+            model.frequency = p.frequency;
+            try {
+                Calculate(model);
+            } catch (const std::runtime_error&) {
+                EXPECT_FALSE(p.valid);
+                continue;
+            }
+            ASSERT_TRUE(p.valid);
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(p.z.re),
+                      std::bit_cast<std::uint64_t>(model.resultRe));
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(p.z.im),
+                      std::bit_cast<std::uint64_t>(model.resultIm));
+            EXPECT_EQ(p.phase, PhaseDegrees(model.resultRe, model.resultIm));
+        }
+    }
+}
+
+double resonanceOf(double henries, double farads) {
+    return 1 / (6.283184 * std::sqrt(henries * farads));
+}
+
+// 10 mH with 1 µF in parallel, then 3 µF in series to the left of the coil.
+CircuitModel parallelLc(bool thenC) {
+    CircuitModel m = drawing::emptyModel();
+    drawing::stack(m, 6, 11);
+    m.slotValue[6] = 10e-3, m.slotValue[11] = 1e-6;
+    if (thenC) {
+        drawing::placePartAt(m, 12, 2490, 3600);
+        m.slotValue[12] = 3e-6;
+    }
+    return m;
+}
+
+TEST(FrequencySweepTest, RefinedResonancesAreExactToOnePartInAMillion) {
+    using Kind = Resonance::Kind;
+    const struct {
+        const char* name;
+        CircuitModel model;
+        Kind kind;
+        double exact;  // hertz
+        double shown;  // the same to 0.01 Hz
+    } cases[] = {
+        {"series RLC", seriesRlc(10, 10e-3, 1e-6), Kind::PhaseZero, resonanceOf(10e-3, 1e-6),
+         1591.55},
+        {"series RLC", seriesRlc(10, 10e-3, 1e-6), Kind::Minimum, resonanceOf(10e-3, 1e-6),
+         1591.55},
+        {"parallel LC", parallelLc(false), Kind::Maximum, resonanceOf(10e-3, 1e-6), 1591.55},
+        {"parallel LC", parallelLc(false), Kind::PhaseZero, resonanceOf(10e-3, 1e-6), 1591.55},
+        {"parallel LC, C", parallelLc(true), Kind::Maximum, resonanceOf(10e-3, 1e-6), 1591.55},
+        {"parallel LC, C", parallelLc(true), Kind::Minimum, resonanceOf(10e-3, 4e-6), 795.77},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.name << ", kind " << static_cast<int>(c.kind));
+        const std::vector<SweepPoint> points = SweepFrequencies(c.model, 100, 1e5, 200);
+        const std::vector<Resonance> refined = RefineResonances(ReductionPlan(c.model), points);
+        EXPECT_EQ(refined.size(), FindResonances(points).size());
+        int near = 0;
+        for (const Resonance& r : refined) {
+            if (r.kind != c.kind || std::fabs(r.frequency / c.exact - 1) > 0.05) continue;
+            ++near;
+            EXPECT_LT(std::fabs(r.frequency / c.exact - 1), 1e-6) << r.frequency;
+            EXPECT_NEAR(r.frequency, c.shown, 0.005);
+        }
+        EXPECT_EQ(near, 1);
+    }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "engine/WiredCheck.h"
 #include "tests/Ngspice.h"
 #include "tests/engine/DrawingBuilder.h"
-#include "tests/engine/RandomDrawings.h"
+#include "tests/engine/DrawingGenerator.h"
 
 namespace {
 
@@ -89,8 +89,8 @@ TEST(SpiceNetlistTest, NamesThePartsItLeavesOut) {
 // significant digits.
 TEST(SpiceNetlistTest, NgspicePrintsTheChecksImpedance) {
     std::vector<CircuitModel> models{everyFormOfPart(), resistorsStacked(1e6, 1e5)};
-    randomDrawings::DrawingGenerator generator(20240611);
-    std::array<int, randomDrawings::kShapeCount> shapes{};
+    oracle::DrawingGenerator generator(20240611);
+    std::array<int, oracle::kShapeCount> shapes{};
     for (int i = 0; i < 40; ++i) models.push_back(generator.next(shapes).model);
 
     double largest = 0;

@@ -17,11 +17,16 @@
 
 #include "engine/Calculation.h"
 #include "tests/Ngspice.h"
-#include "tests/engine/RandomDrawings.h"
+#include "tests/engine/DrawingGenerator.h"
 
 namespace {
 
-using namespace randomDrawings;
+using oracle::Branch;
+using oracle::DrawingGenerator;
+using oracle::kShapeCount;
+using oracle::kShapeNames;
+using oracle::kTwoPi;
+using oracle::Network;
 
 constexpr int kNetworkCount = 200;
 constexpr int kNetworksPerRun = 10;

@@ -11,7 +11,7 @@
 #include "engine/Calculation.h"
 #include "engine/SpiceNetlist.h"
 #include "tests/engine/DrawingBuilder.h"
-#include "tests/engine/RandomDrawings.h"
+#include "tests/engine/DrawingGenerator.h"
 
 namespace {
 
@@ -153,13 +153,13 @@ TEST(WiredCheckTest, AWalkThatDoesNotEndNamesNoPort) {
 // result, except that their bridging part hangs from its right terminal alone: its left
 // terminal is joined to nothing, and as wired it carries no current.
 TEST(WiredCheckTest, AgreesWithTheCalculationOnTheOraclesDrawings) {
-    randomDrawings::DrawingGenerator generator(20240611);
-    std::array<int, randomDrawings::kShapeCount> shapes{};
+    oracle::DrawingGenerator generator(20240611);
+    std::array<int, oracle::kShapeCount> shapes{};
     int drawings = 0, bridged = 0;
     double largest = 0;
     for (int i = 0; i < 200; ++i) {
         SCOPED_TRACE(testing::Message() << "drawing " << i);
-        randomDrawings::Network net = generator.next(shapes);
+        oracle::Network net = generator.next(shapes);
         const WiredCheck check = CheckWiredDrawing(net.model);
         ASSERT_EQ(check.outcome, WiredOutcome::Solved);
         ASSERT_TRUE(check.calculated);

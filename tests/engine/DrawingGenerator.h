@@ -1,9 +1,8 @@
 #pragma once
 
-// Seeded random drawings that the calculation reads completely, with the network each one means:
-// columns of one to three stacked parts linked in series right to left (side by side, through a
-// horizontal line, or through a horizontal and a vertical line), sometimes a part bridging the
-// first two columns, sometimes parts placed apart from everything.
+// Seeded random drawings of networks the reduction recognises, laid out on a grid the way the
+// editor leaves them, each with the netlist of branches it stands for: columns of stacked parts
+// in series, every kind of series link, bridging parts and parts left unconnected.
 
 #include <algorithm>
 #include <array>
@@ -16,21 +15,21 @@
 #include "tests/Ngspice.h"
 #include "tests/engine/DrawingBuilder.h"
 
-namespace randomDrawings {
+namespace oracle {
 
-constexpr double kTwoPi = kEngineTwoPi;  // the engine's omega = kTwoPi * f
-constexpr double kRow = 975;             // one vertical line from terminal to terminal
-constexpr double kPartWidth = 1110;
-constexpr double kHLineWidth = 615;
+inline constexpr double kTwoPi = kEngineTwoPi;  // the engine's omega = kTwoPi * f
+inline constexpr double kRow = 975;             // one vertical line from terminal to terminal
+inline constexpr double kPartWidth = 1110;
+inline constexpr double kHLineWidth = 615;
 // The first column's right terminals stand at x kChainRight; every column has a part in row 0
 // at y kRowZero. The first column's lowest part must keep the largest X·Y product against a part
 // one column further left (at least 990 less X) but up to 120 lower, which holds while
 // X < 8.25·Y.
-constexpr double kChainRight = 30000;
-constexpr double kRowZero = 10000;
+inline constexpr double kChainRight = 30000;
+inline constexpr double kRowZero = 10000;
 // Elements stand off their grid points by up to this much on each axis, so joined points are at
 // most 120 apart and unjoined ones at least 495 (615 - 120).
-constexpr int kJitter = 60;
+inline constexpr int kJitter = 60;
 
 enum class Link { Adjacent, HLineDirect, HLineViaVertical };
 
@@ -52,20 +51,20 @@ enum Shape {
     kShapeCount
 };
 
-const char* const kShapeNames[kShapeCount] = {"chain of three or more columns",
-                                              "stack of two",
-                                              "stack of three",
-                                              "series by adjacency",
-                                              "series by a horizontal line",
-                                              "series by a horizontal and a vertical line",
-                                              "bypass at the open line's top",
-                                              "bypass after one line",
-                                              "bypass after two lines",
-                                              "resistor",
-                                              "coil",
-                                              "capacitor",
-                                              "impedance part",
-                                              "unconnected part"};
+inline const char* const kShapeNames[kShapeCount] = {"chain of three or more columns",
+                                                     "stack of two",
+                                                     "stack of three",
+                                                     "series by adjacency",
+                                                     "series by a horizontal line",
+                                                     "series by a horizontal and a vertical line",
+                                                     "bypass at the open line's top",
+                                                     "bypass after one line",
+                                                     "bypass after two lines",
+                                                     "resistor",
+                                                     "coil",
+                                                     "capacitor",
+                                                     "impedance part",
+                                                     "unconnected part"};
 
 struct Column {
     int top = 0, bottom = 0;     // rows, counted downward from row 0
@@ -273,4 +272,4 @@ private:
     std::vector<int> mFreeVLines, mFreeHLines;
 };
 
-}  // namespace randomDrawings
+}  // namespace oracle
