@@ -1,20 +1,22 @@
 #include "app/Form1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
+#include <QStatusBar>
 #include <cmath>
 #include <string>
 
 #include "app/ControlTable.h"
+#include "app/DrawingDocument.h"
 #include "app/MainMenu.h"
 #include "app/services/NumberText.h"
 #include "app/services/NumericText.h"
 #include "app/toolkit/Appearance.h"
+#include "app/toolkit/Messages.h"
 #include "app/toolkit/Twips.h"
 #include "dialogs/ValueDialog.h"
 #include "editor/DragController.h"
@@ -26,6 +28,7 @@
 #include "model/Palette.h"
 #include "results/ImpedanceLabels.h"
 #include "results/ResponseDialog.h"
+#include "results/ResultFields.h"
 #include "results/ResultUnits.h"
 #include "results/StepsDialog.h"
 
@@ -33,32 +36,14 @@ namespace {
 
 constexpr int kClientWidth = 12840;
 constexpr int kClientHeight = 8325;
-
-// Numbers the user reads as results, in the plain form with the system's decimal separator.
-QString localText(double value) {
-    return QString::fromStdString(plainText(value, systemSeparators().decimalPoint));
-}
-
-ValueKind valueKindOf(PartKind kind) {
-    switch (kind) {
-        case PartKind::Resistor: return ValueKind::Resistance;
-        case PartKind::Coil: return ValueKind::Inductance;
-        case PartKind::Capacitor:
-        case PartKind::Impedance: break;  // impedance parts are made from results, not typed
-    }
-    return ValueKind::Capacitance;
-}
+// Logical pixels. Fixed, so that the client area's place in the window is known to scripts that
+// drive the real program: it ends this far above the window's bottom edge.
+constexpr int kStatusBarHeight = 24;
 
 // A line's length is read from its image as it stands now, not from the kind constants.
 double lineLength(const QWidget* image) {
     const bool vertical = isVerticalImage(imageNumber(image->objectName().toStdString()));
     return pixelsToTwips(vertical ? image->height() : image->width());
-}
-
-void showCritical(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Selvoria"), text, QMessageBox::Ok,
-                    parent);
-    box.exec();
 }
 
 }  // namespace
@@ -77,19 +62,27 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(mClientArea);
     buildFixedControls(mClientArea);
     mDrawing = new DrawingArea(mClientArea, mModel);
+    mResults = std::make_unique<ResultFields>(mClientArea);
     connectCommands();
-    buildMainMenu(*this);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setFixedHeight(kStatusBarHeight);
+    mDocument = new DrawingDocument(mModel, this, statusBar());
+    connect(mDocument, &DrawingDocument::replaced, this, &Form1::showWholeDrawing);
+    connect(&mDrawing->dragging(), &DragController::started, mDocument,
+            &DrawingDocument::beginDrag);
+    connect(&mDrawing->dragging(), &DragController::finished, mDocument, &DrawingDocument::endDrag);
+    buildMainMenu(*this, *mDocument);
     Form_Load();
     setFixedSize(sizeHint());
 }
+
+Form1::~Form1() = default;
 
 void Form1::connectCommands() {
     mCommand4 = control<QPushButton>("Command4");
     mCommand6 = control<QPushButton>("Command6");
     mCommand9 = control<QPushButton>("Command9");
     mCombo1 = control<QComboBox>("Combo1");
-    for (int i = 1; i <= 4; ++i)
-        mResultFields[i] = control<QLineEdit>(QStringLiteral("Text%1").arg(i).toLatin1());
     mLabel1 = control<QLabel>("Label1");
     mLabel2 = control<QLabel>("Label2");
     mLabel18 = control<QLabel>("Label18");
@@ -108,18 +101,7 @@ void Form1::connectCommands() {
             [this](QWidget* source, float x, float y) { Form_DragOver(source, x, y, kDragOver); });
     connect(&mDrawing->dragging(), &DragController::dropped, this,
             [this](QWidget*, QWidget* target) { Picture_DragDrop(target); });
-    mClientArea->installEventFilter(this);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    // A double-click that a label, frame or field ignores is passed on to the client area; only
-    // one on the bare background edits the drawing.
-    if (watched == mClientArea && event->type() == QEvent::MouseButtonDblClick) {
-        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (mClientArea->childAt(at) == nullptr) Form_DblClick();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
+    connect(mDrawing, &DrawingArea::backgroundDoubleClicked, this, &Form1::Form_DblClick);
 }
 
 template <typename T>
@@ -159,9 +141,10 @@ void Form1::Command3_Click() {
 }
 
 void Form1::placePart(PartKind kind) {
+    const DrawingDocument::Step step(*mDocument, "配置");
     const int k = firstFreeIndex(mModel, kind);
     if (k != 0) {
-        ValueDialog dialog(valueKindOf(kind), mModel, this);
+        ValueDialog dialog(valueKindOfPart(kind), mModel, this);
         dialog.exec();
         if (mModel.dialogCancelled == 0) showPlacedPart(kind, k);
     }
@@ -169,7 +152,7 @@ void Form1::placePart(PartKind kind) {
 }
 
 void Form1::showPlacedPart(PartKind kind, int k) {
-    const ValueKind valueKind = valueKindOf(kind);
+    const ValueKind valueKind = valueKindOfPart(kind);
     const double number = enteredNumber(mModel, valueKind);
     const double multiplier = unitMultiplier(mModel, valueKind);
     // A product beyond the double range would put an infinity into the drawing: such an entry
@@ -185,6 +168,7 @@ void Form1::showPlacedPart(PartKind kind, int k) {
 void Form1::Command4_Click() {
     // The dialog writes the typed number into the frequency while it is open; keep what was
     // shown so that an entry whose hertz value overflows can be refused as a whole.
+    const DrawingDocument::Step step(*mDocument, "周波数");
     const double previousFrequency = mModel.frequency;
     ValueDialog dialog(ValueKind::Frequency, mModel, this);
     connect(&dialog, &ValueDialog::closingByCommand1, this, [this] {
@@ -198,10 +182,31 @@ void Form1::Command4_Click() {
         mModel.frequency = previousFrequency;
         return;
     }
-    mLabel18->setText(localText(mModel.frequency));
+    mModel.frequencyCaption = plainText(mModel.frequency, systemSeparators().decimalPoint);
     if (const UnitItem* unit = unitWithMultiplier(ValueKind::Frequency, mModel.frequencyUnit))
-        mLabel19->setText(QString::fromUtf8(unit->text));
+        mModel.frequencyUnitCaption = unit->text;
+    showFrequency();
     mModel.frequency = hertz;
+}
+
+// Label18, Label19 and "周波数" as the model has them.
+void Form1::showFrequency() {
+    mLabel18->setText(QString::fromStdString(mModel.frequencyCaption));
+    mLabel19->setText(QString::fromStdString(mModel.frequencyUnitCaption));
+    mCommand4->setVisible(mModel.frequencyCommandShown);
+}
+
+// After undo, redo, "新規" or "開く": the drawing as the model now has it, with no result, no
+// marks, every part with its normal symbol and the result unit the model holds.
+void Form1::showWholeDrawing() {
+    clearCoordinates();
+    clrimpdisp();
+    mCommand9->setVisible(false);
+    ::lblclr(mModel);
+    mDrawing->showSymbols();
+    mDrawing->showDrawing();
+    showFrequency();
+    mCombo1->setCurrentText(QString::fromStdString(resultUnitText(mModel.resultUnitFactor)));
 }
 
 void Form1::lblclr() {
@@ -210,6 +215,8 @@ void Form1::lblclr() {
 }
 
 void Form1::Command5_Click() {
+    if (!mDocument->mayDiscard()) return;
+    mEnding = true;
     QApplication::closeAllWindows();
     QCoreApplication::exit(0);
 }
@@ -235,13 +242,7 @@ void Form1::rememberTrace(CalculationTrace trace) {
 }
 
 void Form1::showResult() {
-    const auto show = [this](int field, double value) {
-        mResultFields[field]->setText(localText(value));
-    };
-    show(4, mModel.phaseAngle);
-    show(1, mModel.shownAbs);
-    show(2, mModel.shownRe);
-    show(3, mModel.shownIm);
+    mResults->show(mModel);
     mCommand9->setVisible(true);
     mDrawing->showMarks();
 }
@@ -252,8 +253,9 @@ void Form1::reportFailure() {
     // would mix the two.
     mCommand9->setVisible(false);
     mDrawing->showMarks();
-    showCritical(this, mModel.startPart == 0 ? QStringLiteral("Ｒ，Ｌ，Ｃの素子を配置して下さい")
-                                             : QStringLiteral("０で除算されたエラー"));
+    showCriticalMessage(this, mModel.startPart == 0
+                                  ? QStringLiteral("Ｒ，Ｌ，Ｃの素子を配置して下さい")
+                                  : QStringLiteral("０で除算されたエラー"));
     mCommand6->setFocus();
 }
 
@@ -273,6 +275,7 @@ void Form1::Command8_Click() {
 }
 
 void Form1::placeLine(bool vertical) {
+    const DrawingDocument::Step step(*mDocument, "配置");
     if (const int image = ::placeLine(mModel, vertical)) mDrawing->showLine(image);
 }
 
@@ -304,6 +307,7 @@ void Form1::Picture_DragDrop(QWidget* target) {
 }
 
 void Form1::Form_DblClick() {
+    const DrawingDocument::Step step(*mDocument, "削除");
     mModel.startPart = 0;
     clearCoordinates();
     lblclr();
@@ -324,13 +328,15 @@ void Form1::clearCoordinates() {
 
 // With no part left the drawing starts over: the frequency may be set again from 0.
 void Form1::showNoPartLeft() {
-    mCommand4->setVisible(true);
+    mModel.frequencyCommandShown = true;
     mCommand9->setVisible(false);
-    mLabel18->setText(QString::number(0));
+    mModel.frequencyCaption = std::to_string(0);
+    showFrequency();
     mModel.frequency = 0;
 }
 
 void Form1::Command10_Click() {
+    const DrawingDocument::Step step(*mDocument, "クリア");
     mModel.startPart = 0;
     clearCoordinates();
     showNoPartLeft();
@@ -348,11 +354,13 @@ void Form1::Command9_Click() {
     // With every impedance slot taken by a part outside the result, the reduced network would be
     // removed with nothing to replace it.
     if (!conversionFindsImpedanceSlot(mModel)) {
-        showCritical(this, QStringLiteral("インピーダンス素子は５個までです"));
+        showCriticalMessage(this, QStringLiteral("インピーダンス素子は５個までです"));
         return;
     }
+    const DrawingDocument::Step step(*mDocument, "素子化");
     clearCoordinates();
-    mCommand4->setVisible(false);
+    mModel.frequencyCommandShown = false;
+    showFrequency();
     clrimpdisp();
     RemoveReducedParts();
     lblclr();
@@ -379,8 +387,11 @@ void Form1::showImpedancePart(int k) {
 }
 
 void Form1::clrimpdisp() {
-    for (int i = 1; i <= 4; ++i)
-        if (!mResultFields[i]->text().isEmpty()) mResultFields[i]->setText(QString());
+    mResults->clear();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!mEnding && !mDocument->mayDiscard()) event->ignore();
 }
 
 void Form1::showFrequencyResponse() {

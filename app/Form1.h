@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -11,6 +12,8 @@
 #include "model/CircuitModel.h"
 
 class DrawingArea;
+class DrawingDocument;
+class ResultFields;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -23,8 +26,10 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
     CircuitModel& model() { return mModel; }
+    DrawingDocument& document() { return *mDocument; }
     QWidget* clientArea() const { return mClientArea; }
     QLabel* picture(int slot) const;
     QLabel* lineImage(int imageNumber) const;
@@ -54,9 +59,10 @@ public slots:
     // The menu bar's windows: they read the drawing and the last calculation, never change them.
     void showFrequencyResponse();
     void showReductionSteps();
+    void showWholeDrawing();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     template <typename T>
@@ -70,6 +76,7 @@ private:
     void showCoordinates(float x, float y);
     void clearCoordinates();
     void showNoPartLeft();
+    void showFrequency();
     void showImpedancePart(int k);
     void rememberTrace(CalculationTrace trace);
 
@@ -84,7 +91,9 @@ private:
     QLabel* mLabel2 = nullptr;
     QLabel* mLabel18 = nullptr;
     QLabel* mLabel19 = nullptr;
-    std::array<QLineEdit*, 5> mResultFields{};  // Text1..Text4
+    std::unique_ptr<ResultFields> mResults;
+    DrawingDocument* mDocument = nullptr;
+    bool mEnding = false;  // the end command has asked already
     // The last successful calculation's steps and the names its parts had then.
     std::optional<CalculationTrace> mLastTrace;
     QStringList mLastPartNames;

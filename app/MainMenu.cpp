@@ -3,9 +3,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
+#include "app/DrawingDocument.h"
 #include "app/Form1.h"
 
-void buildMainMenu(Form1& form) {
+void buildMainMenu(Form1& form, DrawingDocument& document) {
     QMenuBar* bar = form.menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
@@ -14,6 +15,12 @@ void buildMainMenu(Form1& form) {
         ->setObjectName(QStringLiteral("actionFrequencyResponse"));
     view->addAction(QStringLiteral("計算過程..."), &form, &Form1::showReductionSteps)
         ->setObjectName(QStringLiteral("actionReductionSteps"));
+    // "終了" in the menu is the "終了" command.
+    auto* quit = new QAction(QStringLiteral("終了"), &form);
+    quit->setObjectName(QStringLiteral("actionQuit"));
+    quit->setShortcut(QKeySequence::Quit);
+    QObject::connect(quit, &QAction::triggered, &form, &Form1::Command5_Click);
+    document.buildMenus(bar, view->menuAction(), quit);
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
     help->addAction(QStringLiteral("使い方"), &form, [&form] { showHowTo(&form); })

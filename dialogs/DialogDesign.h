@@ -39,6 +39,12 @@ inline constexpr DialogDesign dialogDesign(ValueKind kind) {
     return {"Form5", "周波数入力画面", "ｆ＝", {{{"Ｈｚ", 1.0}, {"ＫＨｚ", 1e3}, {"ＭＨｚ", 1e6}}}};
 }
 
+// The dialog that asks for a part's value; impedance parts are made from results, not typed.
+inline constexpr ValueKind valueKindOfPart(PartKind kind) {
+    if (kind == PartKind::Resistor) return ValueKind::Resistance;
+    return kind == PartKind::Coil ? ValueKind::Inductance : ValueKind::Capacitance;
+}
+
 // The model's exchange values that each dialog writes: the typed number and the unit multiplier.
 inline double& enteredNumber(CircuitModel& model, ValueKind kind) {
     switch (kind) {

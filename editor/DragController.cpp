@@ -44,6 +44,7 @@ void DragController::begin(QWidget* source) {
     if (mDragged) return;
     mDragged = source;
     QApplication::setOverrideCursor(mCursors[source]);
+    emit started(source);
 }
 
 void DragController::move(const QMouseEvent* event) {
@@ -63,4 +64,5 @@ void DragController::finish(const QMouseEvent* event) {
     QWidget* target =
         mClientArea->rect().contains(pointer) ? mClientArea->childAt(pointer) : nullptr;
     if (target != nullptr) emit dropped(source, target);
+    emit finished(source);
 }

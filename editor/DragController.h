@@ -26,6 +26,9 @@ public:
     void addDraggable(QWidget* widget, const QCursor& dragCursor);
 
 signals:
+    // A press that starts a drag, and its release wherever it ends.
+    void started(QWidget* source);
+    void finished(QWidget* source);
     void dragOver(QWidget* source, float x, float y);
     void dropped(QWidget* source, QWidget* target);
 

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QMouseEvent>
 
 #include "app/toolkit/Appearance.h"
 #include "app/toolkit/Twips.h"
@@ -47,6 +48,16 @@ DrawingArea::DrawingArea(QWidget* clientArea, const CircuitModel& model)
     // first keeps every line beneath every part, so a line never hides a part's value labels.
     for (int image = 1; image <= 2 * kLinesPerKind; ++image) buildLineImage(image);
     for (int s = 1; s <= kSlotCount; ++s) buildPicture(s);
+    clientArea->installEventFilter(this);
+}
+
+// A double-click that a label, frame or field ignores is passed on to the client area; only one
+// on the bare background edits the drawing.
+bool DrawingArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != mClientArea || event->type() != QEvent::MouseButtonDblClick) return false;
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    if (mClientArea->childAt(at) == nullptr) emit backgroundDoubleClicked();
+    return true;
 }
 
 void DrawingArea::buildPicture(int slot) {
@@ -169,4 +180,9 @@ void DrawingArea::showDragBitmap(int slot) {
 
 void DrawingArea::showNormalBitmap(int slot) {
     loadBitmap(mPictures[slot], kindRow(kindOfSlot(slot)).bitmapFile);
+}
+
+void DrawingArea::showSymbols() {
+    for (int s = 1; s <= kSlotCount; ++s)
+        mPictures[s]->setPixmap(QPixmap(QString::fromLatin1(partLook(kindOfSlot(s)).symbol)));
 }

@@ -35,6 +35,15 @@ public:
     // The bitmap files are read anew on every use; a file that cannot be read keeps the bitmap.
     void showDragBitmap(int slot);
     void showNormalBitmap(int slot);
+    // Every picture with the symbol built into the program, as after start-up.
+    void showSymbols();
+
+signals:
+    // A double-click on the bare background of the client area, not on any control.
+    void backgroundDoubleClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildPicture(int slot);

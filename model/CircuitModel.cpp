@@ -66,6 +66,9 @@ void loadInitialState(CircuitModel& model) {
     model.vLineHeight = vertical.y, model.vLineWidth = vertical.x;
     model.hLineHeight = horizontal.y, model.hLineWidth = horizontal.x;
     model.resultUnitFactor = 1;
+    model.frequencyCaption = "0";
+    model.frequencyUnitCaption = "Ｈｚ";
+    model.frequencyCommandShown = true;
     model.partLeftX.fill(0), model.partLeftY.fill(0), model.partRightX.fill(0);
     model.partRightY.fill(0);
     model.vLineTopX.fill(0), model.vLineTopY.fill(0), model.vLineBottomX.fill(0);

@@ -86,6 +86,12 @@ struct CircuitModel {
     double frequencyUnit = 0;
     double resultUnitFactor = 0;
 
+    // The frequency as the window shows it beside the palette (Label18, Label19), and whether
+    // "周波数" can be used: impedance parts hide it.
+    std::string frequencyCaption;
+    std::string frequencyUnitCaption;
+    bool frequencyCommandShown = false;
+
     // Calculation working state.
     float joinTolerance = 0;
     std::int16_t startPart = 0;

@@ -17,10 +17,11 @@ export QT_SCALE_FACTOR=$scale
 
 find_window() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 origin_of() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^[XY]=/ {printf "%s ", $2}'; }
-# Top-left corner of the main window's client area, below the menu bar, 555 logical pixels tall.
+# Top-left corner of the main window's client area: below the menu bar, 555 logical pixels tall,
+# above the status bar of 24.
 client_origin_of() {
     xdotool getwindowgeometry --shell "$1" | awk -F= -v s="$scale" \
-        '/^X=/ {x = $2} /^Y=/ {y = $2} /^HEIGHT=/ {h = $2} END {printf "%d %d", x, y + h - 555 * s}'
+        '/^X=/ {x = $2} /^Y=/ {y = $2} /^HEIGHT=/ {h = $2} END {printf "%d %d", x, y + h - (555 + 24) * s}'
 }
 # Screen position of a point given in the window's logical pixels.
 px() { awk -v o="$1" -v v="$2" -v s="$scale" 'BEGIN { printf "%d", o + v * s }'; }

@@ -1,8 +1,9 @@
 #include "app/toolkit/SaveFile.h"
 
+#include "app/toolkit/Messages.h"
+
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -10,11 +11,8 @@
 namespace {
 
 void reportFailure(QWidget* parent, const QString& path, const QString& reason) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Selvoria"),
-                    QStringLiteral("保存できませんでした。\n%1\n理由：%2")
-                        .arg(QDir::toNativeSeparators(path), reason),
-                    QMessageBox::Ok, parent);
-    box.exec();
+    showCriticalMessage(parent, QStringLiteral("保存できませんでした。\n%1\n理由：%2")
+                                    .arg(QDir::toNativeSeparators(path), reason));
 }
 
 // "CSV (*.csv)" -> "csv"; empty for a filter without a suffix.

@@ -16,11 +16,11 @@ fi
 fail() { echo "$*"; exit 1; }
 find_window() { timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 origin_of() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^[XY]=/ {printf "%s ", $2}'; }
-# Top-left corner of the main window's client area, which lies below the menu bar and is 555
-# pixels tall.
+# Top-left corner of the main window's client area, which lies below the menu bar, is 555
+# pixels tall and ends above the status bar, 24 pixels tall.
 client_origin_of() {
     xdotool getwindowgeometry --shell "$1" |
-        awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} /^HEIGHT=/ {h = $2} END {print x, y + h - 555}'
+        awk -F= '/^X=/ {x = $2} /^Y=/ {y = $2} /^HEIGHT=/ {h = $2} END {print x, y + h - 555 - 24}'
 }
 # Fraction of pure white pixels in a rectangle of the screenshot: the part symbols are drawn on
 # white, the window's background is grey.

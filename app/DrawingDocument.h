@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <optional>
+
+#include "model/DrawingState.h"
+
+class QAction;
+class QLabel;
+class QMenuBar;
+class QStatusBar;
+class QWidget;
+
+// The drawing as a document: its file, opened and saved whole, and the history of editing
+// steps that undo and redo walk. It only ever replaces the model's drawing as a whole and then
+// says so (`replaced`), so that the window shows it again from the model.
+class DrawingDocument : public QObject {
+    Q_OBJECT
+public:
+    DrawingDocument(CircuitModel& model, QWidget* window, QStatusBar* statusBar);
+
+    // "ファイル" and "編集" go before `before`, the "表示" menu.
+    void buildMenus(QMenuBar* bar, QAction* before, QAction* quit);
+
+    // Records one editing step when the drawing changed since `before`. A drag is a step only
+    // when an element moved.
+    void record(const QString& text, const DrawingState& before);
+    // Taken at construction, recorded at the end of the scope: one handler, one step.
+    class Step {
+    public:
+        Step(DrawingDocument& document, const char* text);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        DrawingDocument& mDocument;
+        QString mText;
+        DrawingState mBefore;
+    };
+
+    // Once the drawing was opened or saved and has changed since, asks whether to save it
+    // first. False when the user cancels or the save fails.
+    bool mayDiscard();
+    bool openPath(const QString& path);
+    const QString& path() const { return mPath; }
+    QUndoStack& history() { return mHistory; }
+
+public slots:
+    void newDrawing();
+    void open();
+    bool save();
+    bool saveAs();
+    void beginDrag();
+    void endDrag();
+
+signals:
+    void replaced();
+
+private:
+    void apply(const DrawingState& state);
+    void startOver(const QString& path, const std::optional<DrawingFileContents>& saved);
+    bool writeTo(const QString& path);
+    QString folder() const;
+
+    CircuitModel& mModel;
+    QWidget* mWindow;
+    QLabel* mFileName;
+    QUndoStack mHistory;
+    QString mPath;
+    std::optional<DrawingFileContents> mSaved;  // as last opened or saved
+    DrawingState mDragStart;
+};

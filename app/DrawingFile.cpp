@@ -1,0 +1,294 @@
+#include "app/DrawingFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cerrno>
+#include <cmath>
+#include <stdexcept>
+
+#include "model/Palette.h"
+#include "results/ResultUnits.h"
+
+namespace {
+
+// A file that breaks a rule; the text names the rule and where.
+struct Refusal : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QJsonArray captionsOf(const DrawingState& d, int slot) {
+    QJsonArray captions;
+    const int count = kindOfSlot(slot) == PartKind::Impedance ? 2 : 1;
+    for (int e = 0; e < count; ++e) captions.append(text(d.valueCaption[slot][e]));
+    return captions;
+}
+
+QJsonObject partObject(const DrawingState& d, int slot) {
+    CircuitModel model;
+    loadInitialState(model);
+    restoreDrawing(model, d);
+    const PartKind kind = kindOfSlot(slot);
+    const int k = indexInKind(slot);
+    const KindTerminals t = model.terminals(kind);
+    QJsonObject part{{"slot", slot},          {"captions", captionsOf(d, slot)},
+                     {"leftX", t.leftX[k]},   {"leftY", t.leftY[k]},
+                     {"rightX", t.rightX[k]}, {"rightY", static_cast<double>(t.rightY[k])}};
+    if (kind == PartKind::Impedance) {
+        part["re"] = d.impPartRe[k];
+        part["im"] = d.impPartIm[k];
+    } else {
+        part["value"] = d.slotValue[slot];
+    }
+    return part;
+}
+
+QJsonObject lineObject(const DrawingState& d, int image) {
+    const bool vertical = isVerticalImage(image);
+    const int n = lineOfImage(image);
+    const Point size = lineKindRow(vertical).size;
+    return {{"number", image},
+            {"x1", vertical ? d.vLineTopX[n] : d.hLineLeftX[n]},
+            {"y1", vertical ? d.vLineTopY[n] : d.hLineLeftY[n]},
+            {"x2", vertical ? d.vLineBottomX[n] : d.hLineRightX[n]},
+            {"y2", static_cast<double>(vertical ? d.vLineBottomY[n] : d.hLineRightY[n])},
+            {"length", vertical ? size.y : size.x}};
+}
+
+QJsonValue field(const QJsonObject& object, const char* name, const QString& where) {
+    const QJsonValue value = object.value(QLatin1String(name));
+    if (value.isUndefined())
+        throw Refusal((where + QStringLiteral("：項目「%1」がありません").arg(name)).toStdString());
+    return value;
+}
+
+double number(const QJsonObject& object, const char* name, const QString& where) {
+    const QJsonValue value = field(object, name, where);
+    if (!value.isDouble() || !std::isfinite(value.toDouble()))
+        throw Refusal(
+            (where + QStringLiteral("：「%1」が有限の数ではありません").arg(name)).toStdString());
+    return value.toDouble();
+}
+
+std::string string(const QJsonObject& object, const char* name, const QString& where) {
+    const QJsonValue value = field(object, name, where);
+    if (!value.isString())
+        throw Refusal(
+            (where + QStringLiteral("：「%1」が文字列ではありません").arg(name)).toStdString());
+    return value.toString().toStdString();
+}
+
+// A whole number from first to last, used at most once when `seen` is given.
+int index(const QJsonObject& object, const char* name, const QString& where, int first, int last,
+          std::vector<bool>* seen = nullptr) {
+    const double value = number(object, name, where);
+    if (value != std::floor(value) || value < first || value > last)
+        throw Refusal(
+            (where + QStringLiteral("：「%1」は %2〜%3 の整数です").arg(name).arg(first).arg(last))
+                .toStdString());
+    const int i = static_cast<int>(value);
+    if (seen != nullptr && (*seen)[i])
+        throw Refusal(
+            (where + QStringLiteral("：%1 %2 が二度あります").arg(name).arg(i)).toStdString());
+    if (seen != nullptr) (*seen)[i] = true;
+    return i;
+}
+
+QJsonArray array(const QJsonObject& object, const char* name, const QString& where) {
+    const QJsonValue value = field(object, name, where);
+    if (!value.isArray())
+        throw Refusal(
+            (where + QStringLiteral("：「%1」が配列ではありません").arg(name)).toStdString());
+    return value.toArray();
+}
+
+QJsonObject object(const QJsonValue& value, const QString& where) {
+    if (!value.isObject())
+        throw Refusal((where + QStringLiteral("：オブジェクトではありません")).toStdString());
+    return value.toObject();
+}
+
+void readPart(DrawingState& d, CircuitModel& scratch, const QJsonObject& part, const QString& where,
+              std::vector<bool>& seen) {
+    const int slot = index(part, "slot", where, 1, kSlotCount, &seen);
+    const PartKind kind = kindOfSlot(slot);
+    const int k = indexInKind(slot);
+    d.slotUsed[slot] = 1;
+    if (kind == PartKind::Impedance) {
+        d.impPartRe[k] = number(part, "re", where);
+        d.impPartIm[k] = number(part, "im", where);
+    } else {
+        d.slotValue[slot] = number(part, "value", where);
+    }
+    const QJsonArray captions = array(part, "captions", where);
+    const int count = kind == PartKind::Impedance ? 2 : 1;
+    if (captions.size() != count)
+        throw Refusal((where + QStringLiteral("：表示は %1 個です").arg(count)).toStdString());
+    for (int e = 0; e < count; ++e) {
+        if (!captions[e].isString())
+            throw Refusal((where + QStringLiteral("：表示が文字列ではありません")).toStdString());
+        d.valueCaption[slot][e] = captions[e].toString().toStdString();
+    }
+    const KindTerminals t = scratch.terminals(kind);
+    t.leftX[k] = number(part, "leftX", where);
+    t.leftY[k] = number(part, "leftY", where);
+    t.rightX[k] = number(part, "rightX", where);
+    t.rightY[k] = static_cast<float>(number(part, "rightY", where));
+}
+
+void readLine(CircuitModel& scratch, const QJsonObject& line, const QString& where,
+              std::vector<bool>& seen) {
+    const int image = index(line, "number", where, 1, 2 * kLinesPerKind, &seen);
+    const bool vertical = isVerticalImage(image);
+    const int n = lineOfImage(image);
+    const Point size = lineKindRow(vertical).size;
+    if (number(line, "length", where) != (vertical ? size.y : size.x))
+        throw Refusal((where + QStringLiteral("：線の長さが違います")).toStdString());
+    (vertical ? scratch.vLineUsed : scratch.hLineUsed)[n] = 1;
+    (vertical ? scratch.vLineTopX : scratch.hLineLeftX)[n] = number(line, "x1", where);
+    (vertical ? scratch.vLineTopY : scratch.hLineLeftY)[n] = number(line, "y1", where);
+    (vertical ? scratch.vLineBottomX : scratch.hLineRightX)[n] = number(line, "x2", where);
+    (vertical ? scratch.vLineBottomY : scratch.hLineRightY)[n] =
+        static_cast<float>(number(line, "y2", where));
+}
+
+DrawingFileContents readContents(const QJsonObject& root) {
+    const QString top = QStringLiteral("ファイル");
+    if (field(root, "format", top) != QLatin1String(kDrawingFormat))
+        throw Refusal("Selvoria の図面ファイルではありません");
+    const int version = index(root, "version", top, 1, 1 << 30);
+    if (version > kDrawingVersion)
+        throw Refusal(QStringLiteral("より新しい版 (%1) の図面です").arg(version).toStdString());
+
+    // Parts and lines go through a scratch model, whose terminal tables have their names.
+    CircuitModel scratch;
+    loadInitialState(scratch);
+    DrawingState parts;
+    std::vector<bool> slotSeen(kSlotCount + 1), lineSeen(2 * kLinesPerKind + 1);
+    const QJsonArray partList = array(root, "parts", top);
+    for (qsizetype i = 0; i < partList.size(); ++i) {
+        const QString where = QStringLiteral("parts[%1]").arg(i);
+        readPart(parts, scratch, object(partList[i], where), where, slotSeen);
+    }
+    const QJsonArray lineList = array(root, "lines", top);
+    for (qsizetype i = 0; i < lineList.size(); ++i) {
+        const QString where = QStringLiteral("lines[%1]").arg(i);
+        readLine(scratch, object(lineList[i], where), where, lineSeen);
+    }
+    DrawingState d = captureDrawing(scratch);
+    d.slotUsed = parts.slotUsed, d.slotValue = parts.slotValue;
+    d.impPartRe = parts.impPartRe, d.impPartIm = parts.impPartIm;
+    d.valueCaption = parts.valueCaption;
+    d.frequency = number(root, "frequency", top);
+    d.frequencyCaption = string(root, "frequencyCaption", top);
+    d.frequencyUnitCaption = string(root, "frequencyUnitCaption", top);
+    const QJsonValue shown = field(root, "frequencyCommandShown", top);
+    if (!shown.isBool()) throw Refusal("「frequencyCommandShown」が真偽値ではありません");
+    d.frequencyCommandShown = shown.toBool();
+    d.lastPartName = string(root, "lastPartName", top);
+    d.lastLineName = string(root, "lastLineName", top);
+    d.lastDragKind = static_cast<std::int16_t>(index(root, "lastDragKind", top, 0, 1));
+
+    DrawingFileContents contents{d};
+    const ResultUnit* unit = resultUnitNamed(string(root, "resultUnit", top));
+    if (unit == nullptr) throw Refusal("結果の単位が Ω、ＫΩ、ＭΩ のどれでもありません");
+    contents.resultUnitFactor = unit->factor;
+    const QJsonObject typed = object(field(root, "typed", top), QStringLiteral("typed"));
+    contents.resistanceInput = number(typed, "resistance", QStringLiteral("typed"));
+    contents.inductanceInput = number(typed, "inductance", QStringLiteral("typed"));
+    contents.capacitanceInput = number(typed, "capacitance", QStringLiteral("typed"));
+    if (const auto problem = problemWith(contents)) throw Refusal(*problem);
+    return contents;
+}
+
+// Line and column, counted from 1, of a byte offset into the text.
+QString positionOf(const QByteArray& bytes, int offset) {
+    const QByteArray before = bytes.left(offset);
+    const int line = static_cast<int>(before.count('\n')) + 1;
+    const QString lastLine = QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1));
+    return QStringLiteral("%1 行 %2 桁").arg(line).arg(lastLine.size() + 1);
+}
+
+}  // namespace
+
+QByteArray encodeDrawingFile(const DrawingFileContents& contents) {
+    const DrawingState& d = contents.drawing;
+    QJsonArray parts, lines;
+    for (int s = 1; s <= kSlotCount; ++s)
+        if (d.slotUsed[s] != 0) parts.append(partObject(d, s));
+    for (int image = 1; image <= 2 * kLinesPerKind; ++image) {
+        const bool vertical = isVerticalImage(image);
+        if ((vertical ? d.vLineUsed : d.hLineUsed)[lineOfImage(image)] != 0)
+            lines.append(lineObject(d, image));
+    }
+    const QJsonObject body{{"parts", parts},
+                           {"lines", lines},
+                           {"frequency", d.frequency},
+                           {"frequencyCaption", text(d.frequencyCaption)},
+                           {"frequencyUnitCaption", text(d.frequencyUnitCaption)},
+                           {"frequencyCommandShown", d.frequencyCommandShown},
+                           {"resultUnit", text(resultUnitText(contents.resultUnitFactor))},
+                           {"typed", QJsonObject{{"resistance", contents.resistanceInput},
+                                                 {"inductance", contents.inductanceInput},
+                                                 {"capacitance", contents.capacitanceInput}}},
+                           {"lastPartName", text(d.lastPartName)},
+                           {"lastLineName", text(d.lastLineName)},
+                           {"lastDragKind", d.lastDragKind}};
+    // Qt writes an object's keys in sorted order; the format name and version go first by hand,
+    // so that a reader can tell the file at a glance.
+    const QByteArray rest = QJsonDocument(body).toJson(QJsonDocument::Indented);
+    return QByteArray("{\n    \"format\": \"") + kDrawingFormat +
+           "\",\n    \"version\": " + QByteArray::number(kDrawingVersion) + ",\n" + rest.mid(2);
+}
+
+DrawingFileRead decodeDrawingFile(const QByteArray& bytes) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return {std::nullopt, QStringLiteral("JSON として読めません（%1：%2）")
+                                  .arg(positionOf(bytes, error.offset), error.errorString())};
+    if (!document.isObject())
+        return {std::nullopt, QStringLiteral("Selvoria の図面ファイルではありません")};
+    try {
+        return {readContents(document.object()), {}};
+    } catch (const Refusal& refusal) {
+        return {std::nullopt, QString::fromStdString(refusal.what())};
+    }
+}
+
+DrawingFileRead readDrawingFile(const QString& path) {
+    // Opened without blocking and checked on the open file itself, so that nothing can swap a
+    // FIFO in between the check and the read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return {std::nullopt, QStringLiteral("ファイルがありません")};
+        if (errno == EACCES) return {std::nullopt, QStringLiteral("読む権限がありません")};
+        return {std::nullopt, QStringLiteral("読めません（%1）").arg(qt_error_string(errno))};
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        const bool folder = S_ISDIR(info.st_mode);
+        return {std::nullopt, folder ? QStringLiteral("フォルダーです")
+                                     : QStringLiteral("通常のファイルではありません")};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {std::nullopt, QStringLiteral("読めません（%1）").arg(file.errorString())};
+    }
+    const QByteArray bytes = file.read(kLargestDrawingFile + 1);
+    if (bytes.size() > kLargestDrawingFile)
+        return {std::nullopt, QStringLiteral("1 MiB より大きいファイルです")};
+    if (file.error() != QFileDevice::NoError)
+        return {std::nullopt, QStringLiteral("読めません（%1）").arg(file.errorString())};
+    return decodeDrawingFile(bytes);
+}
