@@ -12,6 +12,7 @@
 #include "app/DrawingStep.h"
 #include "app/toolkit/Messages.h"
 #include "app/toolkit/SaveFile.h"
+#include "engine/SpiceNetlist.h"
 
 namespace {
 
@@ -53,6 +54,10 @@ void DrawingDocument::buildMenus(QMenuBar* bar, QAction* before, QAction* quit) 
     connect(addAction(file, QStringLiteral("名前を付けて保存..."), "actionSaveAs",
                       {QKeySequence(QStringLiteral("Ctrl+Shift+S"))}),
             &QAction::triggered, this, &DrawingDocument::saveAs);
+    file->addSeparator();
+    connect(
+        addAction(file, QStringLiteral("SPICE ネットリスト書き出し..."), "actionExportNetlist", {}),
+        &QAction::triggered, this, &DrawingDocument::exportNetlist);
     file->addSeparator();
     file->addAction(quit);
 
@@ -166,6 +171,27 @@ void DrawingDocument::startOver(const QString& path,
     mSaved = saved;
     mHistory.clear();
     mFileName->setText(path.isEmpty() ? QString() : QFileInfo(path).fileName());
+}
+
+void DrawingDocument::exportNetlist() {
+    const SpiceNetlist netlist = WriteSpiceNetlist(mModel);
+    if (netlist.refusal == SpiceNetlist::Refusal::NotAboveZeroHertz)
+        return showCriticalMessage(mWindow,
+                                   QStringLiteral("動作周波数が 0 Hz です。交流解析には 0 Hz "
+                                                  "より大きい周波数が要ります。「周波数」で"
+                                                  "設定してください。"));
+    if (netlist.refusal != SpiceNetlist::Refusal::None)
+        return showCriticalMessage(mWindow,
+                                   QStringLiteral("図の配線から端子間のインピーダンスを求め"
+                                                  "られません（素子がない、端子間がつながっ"
+                                                  "ていない、または解けない配線です）。"));
+    const QString path = askSavePath(mWindow, QStringLiteral("SPICE ネットリスト書き出し"),
+                                     QStringLiteral("回路.cir"),
+                                     QStringLiteral("SPICE ネットリスト (*.cir)"), folder());
+    if (path.isEmpty()) return;
+    const QByteArray bytes = QByteArray::fromStdString(netlist.text);
+    saveFile(mWindow, path,
+             [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
 }
 
 QString DrawingDocument::folder() const {

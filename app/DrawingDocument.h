@@ -53,6 +53,8 @@ public slots:
     void open();
     bool save();
     bool saveAs();
+    // The drawing as wired, as an ngspice netlist at the working frequency.
+    void exportNetlist();
     void beginDrag();
     void endDrag();
 

@@ -215,7 +215,9 @@ TEST_F(DrawingFileTest, BrokenFilesAreRefusedWholeWithTheReason) {
         QByteArray damaged = good;
         damaged[at] = static_cast<char>(damaged[at] ^ 0x5a);
         const DrawingFileRead read = decodeDrawingFile(damaged);
-        if (read.contents) EXPECT_FALSE(problemWith(*read.contents).has_value()) << at;
+        if (read.contents) {
+            EXPECT_FALSE(problemWith(*read.contents).has_value()) << at;
+        }
         EXPECT_NE(read.contents.has_value(), !read.problem.isEmpty()) << at;
     }
 }
