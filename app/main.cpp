@@ -1,10 +1,15 @@
 #include <QApplication>
 
+#include "app/CommandLine.h"
 #include "app/Form1.h"
+#include "app/StartUp.h"
 
 int main(int argc, char** argv) {
+    // Read before Qt starts, so that --help, --version and a wrong option need no display.
+    const CommandLine command = CommandLine::parse(argc, argv);
+    if (command.action != CommandLine::Action::Run) return answerWithoutWindow(command);
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(assets);
+    prepareApplication(app);
     Form1 form;
     form.show();
     return app.exec();

@@ -11,7 +11,8 @@ info=$(dpkg-deb -I "$deb")
 contents=$(dpkg-deb -c "$deb")
 depends=$(grep '^ Depends:' <<<"$info")
 echo "$depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-ipafont-mincho; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-ipafont-mincho qt6-translations-l10n \
+              libqt6svg6; do
     grep -q "$needed" <<<"$depends" || { echo "missing dependency: $needed"; exit 1; }
 done
 for file in ./usr/bin/selvoria ./usr/lib/selvoria/selvoria ./usr/share/selvoria/抵抗.bmp \
