@@ -16,7 +16,9 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-ipafont-mincho qt6-tra
     grep -q "$needed" <<<"$depends" || { echo "missing dependency: $needed"; exit 1; }
 done
 for file in ./usr/bin/selvoria ./usr/lib/selvoria/selvoria ./usr/share/selvoria/抵抗.bmp \
-            ./usr/share/applications/selvoria.desktop \
+            ./usr/share/applications/org.selvoria.Selvoria.desktop \
+            ./usr/share/metainfo/org.selvoria.Selvoria.metainfo.xml \
+            ./usr/share/mime/packages/org.selvoria.Selvoria.xml \
             ./usr/share/icons/hicolor/48x48/apps/selvoria.png; do
     grep -qF " $file" <<<"$contents" || { echo "not in the package: $file"; exit 1; }
 done
