@@ -12,7 +12,7 @@ packages=(
     fonts-ipafont-mincho fonts-ipafont-gothic
     ngspice
     xvfb xauth xdotool imagemagick
-    desktop-file-utils appstream shared-mime-info x11-utils dpkg-dev
+    desktop-file-utils appstream shared-mime-info x11-utils dpkg-dev lintian
 )
 
 missing=()
