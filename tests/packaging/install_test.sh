@@ -16,7 +16,9 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 icons=()
-for size in 16 32 48 64 128 256; do icons+=("share/icons/hicolor/${size}x$size/apps/selvoria.png"); done
+for size in 16 32 48 64 128 256; do
+    icons+=("share/icons/hicolor/${size}x$size/apps/selvoria.png")
+done
 for file in bin/selvoria libexec/selvoria/selvoria share/selvoria/抵抗.bmp \
             share/selvoria/Dragインピーダンス.bmp share/applications/org.selvoria.Selvoria.desktop \
             share/metainfo/org.selvoria.Selvoria.metainfo.xml \
