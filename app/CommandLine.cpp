@@ -9,7 +9,7 @@ namespace {
 
 // Qt's command-line options: those that QGuiApplication, QApplication and the X11 platform
 // plugin take out of argv, with or without a value in the next argument. Qt accepts them with
-// one or two dashes. packaging/selvoria-launcher.sh keeps the same list of those with a value,
+// one or two dashes. packaging/selvoria-launcher.sh.in keeps the same list of those with a value,
 // so that it does not mistake a value for a file.
 constexpr std::array<std::string_view, 16> kQtOptionsWithValue = {
     "platform",        "platformpluginpath",
@@ -95,5 +95,6 @@ std::string CommandLine::usageText() {
            "Qt の標準オプション (-platform 名前、-style 名前、-display ディスプレイ など)\n"
            "も使えます。\n"
            "\n"
-           "終了ステータス: 0 は正常終了、2 はコマンドラインの誤りです。\n";
+           "終了ステータス: 0 は正常終了、1 は表示を書き出せなかったとき、\n"
+           "2 はコマンドラインの誤りです。\n";
 }
