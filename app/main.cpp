@@ -1,16 +1,21 @@
 #include <QApplication>
 
+#include "app/CommandLine.h"
 #include "app/DrawingDocument.h"
 #include "app/Form1.h"
+#include "app/StartUp.h"
 
 int main(int argc, char** argv) {
+    // Read before Qt starts, so that --help, --version and a wrong option need no display.
+    const CommandLine command = CommandLine::parse(argc, argv);
+    if (command.action != CommandLine::Action::Run) return answerWithoutWindow(command);
     QApplication app(argc, argv);
-    Q_INIT_RESOURCE(assets);
+    prepareApplication(app);
     Form1 form;
     form.show();
-    // A drawing named on the command line, as the file manager passes it; a relative name is
-    // read against the folder the program was started in.
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) form.document().openPath(arguments.at(1));
+    // A drawing named on the command line, as the file manager passes it; the launcher has made
+    // a relative name absolute before it changed into the bitmaps' folder.
+    if (!command.filePath.empty())
+        form.document().openPath(QString::fromStdString(command.filePath));
     return app.exec();
 }

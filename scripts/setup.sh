@@ -7,12 +7,12 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-    libeigen3-dev
+    qt6-translations-l10n libqt6svg6 libeigen3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-mincho fonts-ipafont-gothic
     ngspice
     xvfb xauth xdotool imagemagick
-    desktop-file-utils dpkg-dev
+    desktop-file-utils appstream shared-mime-info x11-utils dpkg-dev lintian
     clang-format clang-tidy locales
 )
 

@@ -1,0 +1,72 @@
+#include "app/StartUp.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdio>
+
+#include "app/CommandLine.h"
+#include "app/SizedIconEngine.h"
+
+namespace {
+
+// Qt's catalogues that hold the texts of the widgets the program shows; Debian ships them in
+// qt6-translations-l10n.
+constexpr const char* kQtCatalogues[] = {"qtbase_ja"};
+
+// The sizes of the hicolor theme that the icon is drawn for; the SVG serves all others.
+constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+void installQtCatalogues(QApplication& app) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : kQtCatalogues) {
+        auto* catalogue = new QTranslator(&app);
+        if (catalogue->load(QString::fromLatin1(name), folder)) {
+            QApplication::installTranslator(catalogue);
+        } else {
+            qWarning(
+                "Qt の日本語カタログ %s が %s にありません。Qt の標準の文言は英語で表示されます",
+                name, qPrintable(folder));
+            delete catalogue;
+        }
+    }
+}
+
+QIcon applicationIcon() {
+    QIcon sized;
+    for (int size : kIconSizes)
+        sized.addFile(QStringLiteral(":/icons/selvoria-%1.png").arg(size), QSize(size, size));
+    return QIcon(new SizedIconEngine(sized, QIcon(QStringLiteral(":/icons/selvoria.svg"))));
+}
+
+}  // namespace
+
+int answerWithoutWindow(const CommandLine& command) {
+    if (command.action == CommandLine::Action::Error) {
+        std::fprintf(stderr, "%s\n", command.message.c_str());
+        return 2;
+    }
+    const std::string text = command.action == CommandLine::Action::Version
+                                 ? CommandLine::versionText()
+                                 : CommandLine::usageText();
+    // A full disk or a closed pipe must not pass for an answer given.
+    if (std::fputs(text.c_str(), stdout) == EOF || std::fflush(stdout) == EOF) {
+        std::perror("selvoria: 標準出力に書けません");
+        return 1;
+    }
+    return 0;
+}
+
+void prepareApplication(QApplication& app) {
+    QApplication::setApplicationName(QStringLiteral("Selvoria"));
+    QApplication::setApplicationVersion(QStringLiteral(SELVORIA_VERSION));
+    QApplication::setOrganizationDomain(QStringLiteral("selvoria.org"));
+    // Matches the installed desktop entry, so that a desktop finds the running window's entry
+    // and icon by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.selvoria.Selvoria"));
+    Q_INIT_RESOURCE(assets);
+    Q_INIT_RESOURCE(icons);
+    QApplication::setWindowIcon(applicationIcon());
+    installQtCatalogues(app);
+}
