@@ -66,6 +66,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     connectCommands();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setFixedHeight(kStatusBarHeight);
+    statusBar()->setSizeGripEnabled(false);  // the window has a fixed size
     mDocument = new DrawingDocument(mModel, this, statusBar());
     connect(mDocument, &DrawingDocument::replaced, this, &Form1::showWholeDrawing);
     connect(&mDrawing->dragging(), &DragController::started, mDocument,
