@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "app/JapaneseButtonTexts.h"
 #include "app/SizedIconEngine.h"
 
 namespace {
@@ -31,6 +32,8 @@ void installQtCatalogues(QApplication& app) {
             delete catalogue;
         }
     }
+    // Installed last, so that it is asked first.
+    QApplication::installTranslator(new JapaneseButtonTexts(&app));
 }
 
 QIcon applicationIcon() {

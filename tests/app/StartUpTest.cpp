@@ -93,14 +93,12 @@ void addFileDialog(std::vector<ShownText>& texts, QFileDialog::AcceptMode mode) 
 }
 
 void addMessageBox(std::vector<ShownText>& texts) {
-    // The OK button is not in the list: Qt's Japanese catalogue, like Japanese desktops, keeps it
-    // as "OK".
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Selvoria"), QStringLiteral("本文"),
                     QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No |
                         QMessageBox::Close | QMessageBox::Save | QMessageBox::Discard);
     for (QMessageBox::StandardButton which :
-         {QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No, QMessageBox::Close,
-          QMessageBox::Save, QMessageBox::Discard}) {
+         {QMessageBox::Ok, QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::No,
+          QMessageBox::Close, QMessageBox::Save, QMessageBox::Discard}) {
         QAbstractButton* button = box.button(which);
         texts.push_back({QStringLiteral("message box button %1").arg(int(which)),
                          button != nullptr ? button->text() : QString()});
