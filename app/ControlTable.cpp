@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <iterator>
 #include <utility>
 
@@ -12,6 +13,12 @@
 #include "app/toolkit/WrapButton.h"
 
 namespace {
+
+constexpr int kClientWidth = 12840;
+constexpr int kClientHeight = 8325;
+// Logical pixels. Fixed, so that the client area's place in the window is known to scripts that
+// drive the real program: it ends this far above the window's bottom edge.
+constexpr int kStatusBarHeight = 24;
 
 enum class ControlType { Frame, Command, Label, Text, Combo };
 
@@ -109,8 +116,23 @@ void describeControls(QWidget* clientArea) {
 
 }  // namespace
 
-void buildFixedControls(QWidget* clientArea) {
+QWidget* buildClientArea(QWidget* window) {
+    auto* clientArea = new QWidget(window);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    // Frames draw their caption on the border line, so controls placed near a frame's top edge
+    // sit inside the frame as they were laid out.
+    clientArea->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    clientArea->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     for (const ControlRow& row : kControls)
         createControl(row, row.container ? control(clientArea, row.container) : clientArea);
     describeControls(clientArea);
+    return clientArea;
+}
+
+void setUpStatusBar(QStatusBar* bar) {
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    bar->setFixedHeight(kStatusBarHeight);
+    bar->setSizeGripEnabled(false);  // the window has a fixed size
 }

@@ -34,12 +34,6 @@
 
 namespace {
 
-constexpr int kClientWidth = 12840;
-constexpr int kClientHeight = 8325;
-// Logical pixels. Fixed, so that the client area's place in the window is known to scripts that
-// drive the real program: it ends this far above the window's bottom edge.
-constexpr int kStatusBarHeight = 24;
-
 // A line's length is read from its image as it stands now, not from the kind constants.
 double lineLength(const QWidget* image) {
     const bool vertical = isVerticalImage(imageNumber(image->objectName().toStdString()));
@@ -51,22 +45,12 @@ double lineLength(const QWidget* image) {
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
     setFont(minchoFont());
-    mClientArea = new QWidget(this);
-    mClientArea->setObjectName(QStringLiteral("clientArea"));
-    // Frames draw their caption on the border line, so controls placed near a frame's top
-    // edge sit inside the frame as they were laid out.
-    mClientArea->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
-    mClientArea->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    mClientArea = buildClientArea(this);
     setCentralWidget(mClientArea);
-    buildFixedControls(mClientArea);
     mDrawing = new DrawingArea(mClientArea, mModel);
     mResults = std::make_unique<ResultFields>(mClientArea);
     connectCommands();
-    statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    statusBar()->setFixedHeight(kStatusBarHeight);
-    statusBar()->setSizeGripEnabled(false);  // the window has a fixed size
+    setUpStatusBar(statusBar());
     mDocument = new DrawingDocument(mModel, this, statusBar());
     connect(mDocument, &DrawingDocument::replaced, this, &Form1::showWholeDrawing);
     connect(&mDrawing->dragging(), &DragController::started, mDocument,
