@@ -25,9 +25,9 @@
 #include "model/ControlNames.h"
 #include "model/Palette.h"
 #include "results/ImpedanceLabels.h"
-#include "results/ResponseDialog.h"
+#include "results/ResponseWindow.h"
 #include "results/ResultUnits.h"
-#include "results/StepsDialog.h"
+#include "results/StepsWindow.h"
 
 namespace {
 
@@ -384,12 +384,17 @@ void Form1::clrimpdisp() {
 }
 
 void Form1::showFrequencyResponse() {
-    ResponseDialog dialog(mModel, mCombo1->currentText(), this);
-    dialog.exec();
+    auto* window = findChild<ResponseWindow*>();
+    if (window == nullptr) window = new ResponseWindow(this);
+    window->follow(mModel);
+    window->show();
+    window->raise();
 }
 
 void Form1::showReductionSteps() {
-    StepsDialog dialog(mLastTrace, mLastPartNames, mModel.resultUnitFactor, mCombo1->currentText(),
-                       this);
-    dialog.exec();
+    auto* window = findChild<StepsWindow*>();
+    if (window == nullptr) window = new StepsWindow(this);
+    window->follow(mModel);
+    window->show();
+    window->raise();
 }
