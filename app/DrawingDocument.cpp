@@ -85,6 +85,7 @@ void DrawingDocument::record(const QString& text, const DrawingState& before) {
     if (after == before) return;
     mHistory.push(new DrawingStep(text, before, std::move(after),
                                   [this](const DrawingState& state) { apply(state); }));
+    emit edited();
 }
 
 DrawingDocument::Step::Step(DrawingDocument& document, const char* text)

@@ -60,6 +60,8 @@ public slots:
 
 signals:
     void replaced();
+    // An editing step changed the drawing.
+    void edited();
 
 private:
     void apply(const DrawingState& state);

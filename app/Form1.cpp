@@ -27,10 +27,10 @@
 #include "model/ControlNames.h"
 #include "model/Palette.h"
 #include "results/ImpedanceLabels.h"
-#include "results/ResponseDialog.h"
+#include "results/ResponseWindow.h"
 #include "results/ResultFields.h"
 #include "results/ResultUnits.h"
-#include "results/StepsDialog.h"
+#include "results/StepsWindow.h"
 
 namespace {
 
@@ -48,11 +48,12 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     mClientArea = buildClientArea(this);
     setCentralWidget(mClientArea);
     mDrawing = new DrawingArea(mClientArea, mModel);
-    mResults = std::make_unique<ResultFields>(mClientArea);
-    connectCommands();
     setUpStatusBar(statusBar());
+    mResults = std::make_unique<ResultFields>(mClientArea, statusBar());
+    connectCommands();
     mDocument = new DrawingDocument(mModel, this, statusBar());
     connect(mDocument, &DrawingDocument::replaced, this, &Form1::showWholeDrawing);
+    connect(mDocument, &DrawingDocument::edited, this, &Form1::followDrawing);
     connect(&mDrawing->dragging(), &DragController::started, mDocument,
             &DrawingDocument::beginDrag);
     connect(&mDrawing->dragging(), &DragController::finished, mDocument, &DrawingDocument::endDrag);
@@ -192,6 +193,7 @@ void Form1::showWholeDrawing() {
     mDrawing->showDrawing();
     showFrequency();
     mCombo1->setCurrentText(QString::fromStdString(resultUnitText(mModel.resultUnitFactor)));
+    followDrawing();
 }
 
 void Form1::lblclr() {
@@ -208,22 +210,13 @@ void Form1::Command5_Click() {
 
 void Form1::Command6_Click() {
     // The one error handler of the calculation: whatever goes wrong inside it ends up here.
-    CalculationTrace trace;
     try {
-        Calculate(mModel, &trace);
+        Calculate(mModel);
     } catch (...) {
         reportFailure();
         return;
     }
-    rememberTrace(std::move(trace));
     showResult();
-}
-
-void Form1::rememberTrace(CalculationTrace trace) {
-    mLastTrace = std::move(trace);
-    mLastPartNames.clear();
-    for (int s = 0; s <= kSlotCount; ++s)
-        mLastPartNames << (isPartSlot(s) ? picture(s)->accessibleName() : QString());
 }
 
 void Form1::showResult() {
@@ -250,6 +243,7 @@ void Form1::Combo1_Click() {
     mModel.resultUnitFactor = unit->factor;
     Command6_Click();
     mCommand6->setFocus();
+    followDrawing();
 }
 
 void Form1::Command7_Click() {
@@ -279,6 +273,7 @@ void Form1::Form_DragOver(QWidget* Source, float X, float Y, int /*State: every 
         mDrawing->showLine(image);
     }
     showCoordinates(X, Y);
+    followDrawing();
 }
 
 void Form1::showCoordinates(float x, float y) {
@@ -379,13 +374,24 @@ void Form1::closeEvent(QCloseEvent* event) {
     if (!mEnding && !mDocument->mayDiscard()) event->ignore();
 }
 
+// The analysis windows that are open follow every change, each on its own copy of the model.
+void Form1::followDrawing() {
+    for (auto* window : findChildren<ResponseWindow*>()) window->follow(mModel);
+    for (auto* window : findChildren<StepsWindow*>()) window->follow(mModel);
+}
+
 void Form1::showFrequencyResponse() {
-    ResponseDialog dialog(mModel, mCombo1->currentText(), this);
-    dialog.exec();
+    auto* window = findChild<ResponseWindow*>();
+    if (window == nullptr) window = new ResponseWindow(this);
+    window->follow(mModel);
+    window->show();
+    window->raise();
 }
 
 void Form1::showReductionSteps() {
-    StepsDialog dialog(mLastTrace, mLastPartNames, mModel.resultUnitFactor, mCombo1->currentText(),
-                       this);
-    dialog.exec();
+    auto* window = findChild<StepsWindow*>();
+    if (window == nullptr) window = new StepsWindow(this);
+    window->follow(mModel);
+    window->show();
+    window->raise();
 }

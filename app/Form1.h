@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/toolkit/ValueLabel.h"
-#include "engine/CalculationTrace.h"
 #include "model/CircuitModel.h"
 
 class DrawingArea;
@@ -78,7 +77,7 @@ private:
     void showNoPartLeft();
     void showFrequency();
     void showImpedancePart(int k);
-    void rememberTrace(CalculationTrace trace);
+    void followDrawing();
 
     CircuitModel mModel;
     QWidget* mClientArea = nullptr;
@@ -94,7 +93,4 @@ private:
     std::unique_ptr<ResultFields> mResults;
     DrawingDocument* mDocument = nullptr;
     bool mEnding = false;  // the end command has asked already
-    // The last successful calculation's steps and the names its parts had then.
-    std::optional<CalculationTrace> mLastTrace;
-    QStringList mLastPartNames;
 };

@@ -1,17 +1,29 @@
 // The window's own costs, offscreen: one drag-over event of a part (model update, the drag
-// bitmap read from its file, repaint of the moved picture), and building and showing the main
-// window next to a bare window with Japanese text.
+// bitmap read from its file, repaint of the moved picture), building and showing the main
+// window next to a bare window with Japanese text, and the frequency response window's refresh
+// and follow on the densest drawing at 2000 points, each beside a bare baseline.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QLabel>
+#include <QLineSeries>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "app/Form1.h"
 #include "app/toolkit/Appearance.h"
+#include "bench/DenseDrawing.h"
+#include "engine/FrequencySweep.h"
+#include "results/ResponseWindow.h"
 
 namespace {
 
@@ -57,6 +69,123 @@ void BM_ShowBareJapaneseWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ShowBareJapaneseWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+constexpr int kResponsePoints = 2000;
+
+// The response window shown with the densest drawing swept at 2000 points.
+class ShownResponse {
+public:
+    ShownResponse() {
+        mWindow.findChild<QSpinBox*>("pointCount")->setValue(kResponsePoints);
+        mWindow.follow(mDense.model());
+        mWindow.show();
+        mReady = QTest::qWaitForWindowExposed(&mWindow);
+        mWindow.refresh();
+        const std::vector<SweepPoint>& points = mWindow.points();
+        mReady = mReady && std::any_of(points.begin(), points.end(),
+                                       [](const SweepPoint& p) { return p.valid; });
+    }
+    // Shown, and the drawing has an impedance to plot.
+    bool ready() const { return mReady; }
+    ResponseWindow& window() { return mWindow; }
+    CircuitModel& model() { return mDense.model(); }
+    // What the user sees after a change: the shown view painted.
+    void paint() { mWindow.findChild<QTabWidget*>("views")->currentWidget()->repaint(); }
+
+private:
+    bench::DenseDrawing mDense;
+    ResponseWindow mWindow{nullptr};
+    bool mReady = false;
+};
+
+// "更新": the sweep, the resonances, every view refilled, and the shown view painted.
+void BM_ResponseRefresh2000Points(benchmark::State& state) {
+    ShownResponse response;
+    if (!response.ready()) {
+        state.SkipWithError("the window was not shown or has nothing to plot");
+        return;
+    }
+    state.counters["resonances"] = static_cast<double>(response.window().resonances().size());
+    for (auto _ : state) {
+        response.window().refresh();
+        response.paint();
+    }
+}
+BENCHMARK(BM_ResponseRefresh2000Points)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// A bare chart: one line series of 2000 points refilled and painted.
+void BM_ResponseRefresh2000PointsBaselineBareChart(benchmark::State& state) {
+    auto* series = new QLineSeries;
+    auto* chart = new QChart;
+    chart->addSeries(series);
+    chart->createDefaultAxes();
+    chart->axes(Qt::Horizontal).front()->setRange(0, 7);
+    chart->axes(Qt::Vertical).front()->setRange(-1, 1);
+    QChartView view(chart);
+    view.setRenderHint(QPainter::Antialiasing);
+    view.resize(640, 400);
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view)) {
+        state.SkipWithError("the window was not shown");
+        return;
+    }
+    QList<QPointF> points(kResponsePoints);
+    double phase = 0;
+    for (auto _ : state) {
+        phase += 0.1;  // new values each time
+        for (int i = 0; i < kResponsePoints; ++i)
+            points[i] = QPointF(7.0 * i / kResponsePoints, std::sin(phase + i * 0.01));
+        series->replace(points);
+        view.repaint();
+    }
+}
+BENCHMARK(BM_ResponseRefresh2000PointsBaselineBareChart)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// What a drag event adds with the response window open: a changed drawing followed and swept at
+// once, and the shown view painted. One 60 Hz frame is 16.7 ms.
+void BM_ResponseFollow2000Points(benchmark::State& state) {
+    ShownResponse response;
+    if (!response.ready()) {
+        state.SkipWithError("the window was not shown or has nothing to plot");
+        return;
+    }
+    double value = 100;
+    for (auto _ : state) {
+        value = value == 100 ? 150 : 100;  // each event changes the drawing
+        response.model().slotValue[1] = value;
+        response.window().follow(response.model());
+        response.window().flush();
+        response.paint();
+    }
+}
+BENCHMARK(BM_ResponseFollow2000Points)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+// The engine's share of a follow: the model copied, swept and its resonances refined, no window.
+void BM_ResponseFollow2000PointsBaselineEngineOnly(benchmark::State& state) {
+    bench::DenseDrawing dense;
+    double value = 100;
+    for (auto _ : state) {
+        value = value == 100 ? 150 : 100;
+        dense.model().slotValue[1] = value;
+        const CircuitModel copy = dense.model();
+        const std::vector<SweepPoint> points = SweepFrequencies(copy, 1, 1e7, kResponsePoints);
+        const std::vector<Resonance> found = RefineResonances(ReductionPlan(copy), points);
+        benchmark::DoNotOptimize(found.data());
+    }
+}
+BENCHMARK(BM_ResponseFollow2000PointsBaselineEngineOnly)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -1,9 +1,13 @@
 #include "results/ResultFields.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 
 #include "app/services/NumberText.h"
 #include "app/services/NumericText.h"
+#include "engine/WiredCheck.h"
+#include "results/WiredCheckText.h"
 
 namespace {
 
@@ -14,7 +18,10 @@ QString localText(double value) {
 
 }  // namespace
 
-ResultFields::ResultFields(const QWidget* clientArea) {
+ResultFields::ResultFields(const QWidget* clientArea, QStatusBar* statusBar)
+    : mCheck(new QLabel(statusBar)) {
+    mCheck->setObjectName(QStringLiteral("wiredCheck"));
+    statusBar->addPermanentWidget(mCheck);
     for (int i = 1; i <= 4; ++i)
         mFields[i] = clientArea->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i));
 }
@@ -24,9 +31,14 @@ void ResultFields::show(const CircuitModel& model) {
     mFields[1]->setText(localText(model.shownAbs));
     mFields[2]->setText(localText(model.shownRe));
     mFields[3]->setText(localText(model.shownIm));
+    const WiredCheck check = CheckWiredDrawing(model);
+    const QString left = notInResultText(check, model);
+    mCheck->setText(wiredCheckText(check, model.resultUnitFactor) +
+                    (left.isEmpty() ? QString() : QStringLiteral("　") + left));
 }
 
 void ResultFields::clear() {
     for (int i = 1; i <= 4; ++i)
         if (!mFields[i]->text().isEmpty()) mFields[i]->setText(QString());
+    if (!mCheck->text().isEmpty()) mCheck->clear();
 }

@@ -4,15 +4,18 @@
 
 #include "model/CircuitModel.h"
 
+class QLabel;
 class QLineEdit;
+class QStatusBar;
 class QWidget;
 
 // The four result fields Text1..Text4 of the main window: |Z|, real and imaginary part, phase.
 // They show the model's last result with the system's decimal separator and are emptied
-// whenever that result is withdrawn.
+// whenever that result is withdrawn. Beside them, in the status bar, the wired check of the
+// result ("wiredCheck"), emptied with them so that no stale verdict stays.
 class ResultFields {
 public:
-    explicit ResultFields(const QWidget* clientArea);
+    ResultFields(const QWidget* clientArea, QStatusBar* statusBar);
 
     // In the order the result step writes them: phase, magnitude, real part, imaginary part.
     void show(const CircuitModel& model);
@@ -21,4 +24,5 @@ public:
 
 private:
     std::array<QLineEdit*, 5> mFields{};  // Text1..Text4
+    QLabel* mCheck;
 };

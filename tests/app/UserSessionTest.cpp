@@ -18,7 +18,8 @@
 #include <map>
 
 #include "WindowTest.h"
-#include "results/ResponseDialog.h"
+#include "results/ResponseWindow.h"
+#include "results/StepsWindow.h"
 
 namespace {
 
@@ -95,15 +96,12 @@ protected:
     }
 
     QString steps() {
-        QString shown;
-        whenModalOpens([&](QDialog* dialog) {
-            auto* table = dialog->findChild<QTableWidget*>("steps");
-            shown = table->horizontalHeaderItem(2)->text();
-            for (int c = 0; c < table->columnCount(); ++c)
-                shown += u'|' + table->item(0, c)->text();
-            dialog->reject();
-        });
         form.findChild<QAction*>("actionReductionSteps")->trigger();
+        auto* window = form.findChild<StepsWindow*>();
+        window->flush();
+        auto* table = window->findChild<QTableWidget*>("steps");
+        QString shown = table->horizontalHeaderItem(2)->text();
+        for (int c = 0; c < table->columnCount(); ++c) shown += u'|' + table->item(0, c)->text();
         return shown;
     }
 
@@ -111,16 +109,16 @@ protected:
     QString csvFirstRow() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("sweep.csv"));
-        whenModalOpens([&](QDialog* response) {
-            whenModalOpens([&](QDialog* files) {
-                qobject_cast<QFileDialog*>(files)->selectFile(path);
-                files->accept();
-            });
-            for (auto* button : response->findChildren<QPushButton*>())
-                if (button->text() == QStringLiteral("CSV保存")) button->click();
-            response->reject();
-        });
         form.findChild<QAction*>("actionFrequencyResponse")->trigger();
+        auto* response = form.findChild<ResponseWindow*>();
+        response->flush();
+        whenModalOpens([&](QDialog* files) {
+            qobject_cast<QFileDialog*>(files)->selectFile(path);
+            files->accept();
+        });
+        for (auto* button : response->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("CSV保存")) button->click();
+        response->close();
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("not saved");
         return QString::fromUtf8(file.readAll()).split(u'\n').value(1);

@@ -18,7 +18,8 @@
 
 #include "WindowTest.h"
 #include "app/toolkit/SaveFile.h"
-#include "results/ResponseDialog.h"
+#include "results/ResponseWindow.h"
+#include "results/StepsWindow.h"
 
 namespace {
 
@@ -64,14 +65,14 @@ void answerMessageBoxes(QString& message) {
     });
 }
 
-// Presses the response window's save button and answers the file dialog with a name typed into
+// Presses a save button of the response window and answers the file dialog with a name typed into
 // it, as a user does; returns the folder the dialog started in and what a message box said.
 struct SaveOutcome {
     QString startFolder;
     QString message;
 };
 
-SaveOutcome saveThroughDialog(ResponseDialog& dialog, const char* button, const QString& path) {
+SaveOutcome saveThroughDialog(ResponseWindow& window, const char* button, const QString& path) {
     SaveOutcome outcome;
     whenModalOpens([&](QDialog* asking) {
         auto* files = qobject_cast<QFileDialog*>(asking);
@@ -83,7 +84,7 @@ SaveOutcome saveThroughDialog(ResponseDialog& dialog, const char* button, const 
         name->setText(path);
         QTest::keyClick(name, Qt::Key_Return);
     });
-    for (QPushButton* b : dialog.findChildren<QPushButton*>())
+    for (QPushButton* b : window.findChildren<QPushButton*>())
         if (b->text() == QString::fromUtf8(button)) QTest::mouseClick(b, Qt::LeftButton);
     QApplication::processEvents();
     return outcome;
@@ -99,9 +100,16 @@ TEST_F(SafeExportTest, ExportCutByAFileSizeLimitKeepsTheOldFile) {
         const char* button;
         const char* file;
     };
-    const Row rows[] = {{"CSV保存", "sweep.csv"}, {"画像保存", "chart.png"}};
-    ResponseDialog dialog(form.model(), QStringLiteral("Ω"));
-    dialog.show();
+    // The sweep, the Touchstone file and the charts all need far more than the limit.
+    const Row rows[] = {{"CSV保存", "sweep.csv"},
+                        {"Touchstone保存", "sweep.s1p"},
+                        {"PNG保存", "chart.png"},
+                        {"SVG保存", "chart.svg"},
+                        {"PDF保存", "chart.pdf"}};
+    ResponseWindow window(&form);
+    window.follow(form.model());
+    window.show();
+    window.flush();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.file);
         QTemporaryDir dir;
@@ -113,8 +121,8 @@ TEST_F(SafeExportTest, ExportCutByAFileSizeLimitKeepsTheOldFile) {
         }
         SaveOutcome outcome;
         {
-            const FileSizeLimit limit(4096);  // the sweep and the chart both need far more
-            outcome = saveThroughDialog(dialog, row.button, path);
+            const FileSizeLimit limit(4096);
+            outcome = saveThroughDialog(window, row.button, path);
         }
         EXPECT_EQ(contents(path), QByteArray("the old export\n"));
         EXPECT_TRUE(outcome.message.contains(path)) << outcome.message.toStdString();
@@ -125,11 +133,13 @@ TEST_F(SafeExportTest, ExportCutByAFileSizeLimitKeepsTheOldFile) {
 }
 
 TEST_F(SafeExportTest, SaveStartsInTheDocumentsFolderAndAddsTheSuffix) {
-    ResponseDialog dialog(form.model(), QStringLiteral("Ω"));
-    dialog.show();
+    ResponseWindow window(&form);
+    window.follow(form.model());
+    window.show();
+    window.flush();
     QTemporaryDir dir;
     const SaveOutcome outcome =
-        saveThroughDialog(dialog, "画像保存", dir.filePath(QStringLiteral("chart")));
+        saveThroughDialog(window, "PNG保存", dir.filePath(QStringLiteral("chart")));
     EXPECT_EQ(outcome.startFolder, QDir(documentsFolder()).absolutePath());
     EXPECT_TRUE(outcome.message.isEmpty()) << outcome.message.toStdString();
     EXPECT_TRUE(contents(dir.filePath(QStringLiteral("chart.png"))).startsWith("\x89PNG"));
@@ -144,12 +154,11 @@ TEST_F(SafeExportTest, StepsRoundLikeTheResultFields) {
     QTest::keyClick(units, Qt::Key_Down);  // "ＭΩ" recalculates
     const QString shown = form.findChild<QLineEdit*>("Text2")->text();
     EXPECT_EQ(shown, QStringLiteral("0.003"));
-    QString inSteps;
-    whenModalOpens([&](QDialog* dialog) {
-        inSteps = dialog->findChild<QTableWidget*>("steps")->item(0, 2)->text();
-        dialog->reject();
-    });
-    form.findChild<QAction*>("actionReductionSteps")->trigger();
+    StepsWindow steps(&form);
+    steps.follow(form.model());
+    steps.show();
+    steps.flush();
+    const QString inSteps = steps.findChild<QTableWidget*>("steps")->item(0, 2)->text();
     EXPECT_EQ(inSteps, shown);
 }
 
