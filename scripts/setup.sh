@@ -13,7 +13,7 @@ packages=(
     ngspice
     xvfb xauth xdotool imagemagick
     desktop-file-utils appstream shared-mime-info x11-utils dpkg-dev lintian
-    clang-format clang-tidy locales
+    clang-format clang-tidy locales time
 )
 
 missing=()
