@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 
 #include "app/toolkit/Appearance.h"
+#include "app/toolkit/ImageFile.h"
 #include "app/toolkit/Twips.h"
 #include "app/toolkit/ValueLabel.h"
 #include "editor/DragController.h"
@@ -24,17 +25,13 @@ QString valueLabelName(int slot, int element) {
     return QStringLiteral("Label%1_%2").arg(slot + 7).arg(element);
 }
 
-QCursor dragCursor(const char* resource) {
-    return QCursor(QPixmap(QString::fromLatin1(resource)), kCursorHotSpot, kCursorHotSpot);
-}
-
 // Only a regular file is opened: opening a FIFO of a bitmap's name would block the window for
-// good. The format is given, so no image plugin is asked to guess it.
+// good. The file is read anew each time, so a bitmap replaced while the program runs shows.
 void loadBitmap(QLabel* picture, const char* file) {
     const QString path = QString::fromUtf8(file);
     if (!QFileInfo(path).isFile()) return;
-    QPixmap bitmap;
-    if (bitmap.load(path, "BMP")) picture->setPixmap(bitmap);
+    const QPixmap bitmap = readPixmap(path, "BMP");
+    if (!bitmap.isNull()) picture->setPixmap(bitmap);
 }
 
 }  // namespace
@@ -67,7 +64,7 @@ void DrawingArea::buildPicture(int slot) {
     auto* picture = new QLabel(mClientArea);
     picture->setObjectName(QString::fromStdString(pictureName(slot)));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(QPixmap(QString::fromLatin1(look.symbol)));
+    picture->setPixmap(builtInImage(look.symbol, "BMP"));
     picture->setCursor(Qt::ArrowCursor);
     setTwipsGeometry(picture, kPaletteLeft[indexInKind(slot)], row.paletteTop, row.width,
                      row.height);
@@ -84,13 +81,33 @@ void DrawingArea::buildPicture(int slot) {
     mDragging->addDraggable(picture, dragCursor(look.cursor));
 }
 
+// The symbols, bars and cursors are built into the program: one copy of each serves every
+// element that shows it.
+const QPixmap& DrawingArea::builtInImage(const char* resource, const char* format) {
+    auto image = mBuiltInImages.find(resource);
+    if (image == mBuiltInImages.end())
+        image = mBuiltInImages.emplace(resource, readPixmap(QString::fromLatin1(resource), format))
+                    .first;
+    return image->second;
+}
+
+const QCursor& DrawingArea::dragCursor(const char* resource) {
+    auto cursor = mDragCursors.find(resource);
+    if (cursor == mDragCursors.end())
+        cursor = mDragCursors
+                     .emplace(resource, QCursor(builtInImage(resource, "PNG"), kCursorHotSpot,
+                                                kCursorHotSpot))
+                     .first;
+    return cursor->second;
+}
+
 void DrawingArea::buildLineImage(int imageNumber) {
     const bool vertical = isVerticalImage(imageNumber);
     const LineKindRow& row = lineKindRow(vertical);
     const Point parking = row.parking[lineOfImage(imageNumber)];
     auto* image = new QLabel(mClientArea);
     image->setObjectName(QStringLiteral("Image%1").arg(imageNumber));
-    image->setPixmap(QPixmap(QString::fromLatin1(lineLook(vertical).bar)));
+    image->setPixmap(builtInImage(lineLook(vertical).bar, "BMP"));
     image->setScaledContents(true);
     image->setCursor(Qt::ArrowCursor);
     image->setAccessibleName(
@@ -184,5 +201,5 @@ void DrawingArea::showNormalBitmap(int slot) {
 
 void DrawingArea::showSymbols() {
     for (int s = 1; s <= kSlotCount; ++s)
-        mPictures[s]->setPixmap(QPixmap(QString::fromLatin1(partLook(kindOfSlot(s)).symbol)));
+        mPictures[s]->setPixmap(builtInImage(partLook(kindOfSlot(s)).symbol, "BMP"));
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QCursor>
 #include <QObject>
+#include <QPixmap>
 #include <array>
+#include <map>
+#include <string_view>
 #include <vector>
 
 #include "model/CircuitModel.h"
@@ -49,6 +53,8 @@ private:
     void buildPicture(int slot);
     void buildLineImage(int imageNumber);
     void describePart(int slot);
+    const QPixmap& builtInImage(const char* resource, const char* format);
+    const QCursor& dragCursor(const char* resource);
 
     QWidget* mClientArea;
     const CircuitModel& mModel;
@@ -56,4 +62,6 @@ private:
     std::array<QLabel*, kSlotCount + 1> mPictures{};
     std::array<QLabel*, 2 * kLinesPerKind + 1> mImages{};
     std::array<std::vector<ValueLabel*>, kSlotCount + 1> mValueLabels;
+    std::map<std::string_view, QPixmap> mBuiltInImages;  // by resource name
+    std::map<std::string_view, QCursor> mDragCursors;
 };

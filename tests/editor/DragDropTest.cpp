@@ -1,7 +1,9 @@
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +142,37 @@ TEST_F(DragDropTest, MissingBitmapFilesKeepTheCurrentBitmap) {
         EXPECT_EQ(form.picture(6)->pixmap().toImage(), before);
     }
     EXPECT_EQ(form.model().coilLeftX[1], 1800);
+}
+
+// Every drag-over event reads the drag bitmap from its file: one replaced while the program runs
+// shows at the next event, also when the new file has the old one's size and time stamp.
+TEST_F(DragDropTest, DragBitmapIsReadAnewOnEveryEvent) {
+    user.enterValue("Command1", QStringLiteral("1"));
+    const QString name = QStringLiteral("Drag抵抗.bmp");
+    QTemporaryDir folder;
+    const QString copy = QDir(folder.path()).filePath(name);
+    ASSERT_TRUE(QFile::copy(name, copy));
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    form.Form_DragOver(form.picture(1), 2000, 4000, 2);
+    const QImage first = form.picture(1)->pixmap().toImage();
+
+    QFile file(copy);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QDateTime stamp = file.fileTime(QFileDevice::FileModificationTime);
+    QByteArray bytes = file.readAll();
+    const int pixels = qFromLittleEndian<qint32>(bytes.constData() + 10);
+    for (qsizetype i = pixels; i < bytes.size(); ++i) bytes[i] = static_cast<char>(~bytes[i]);
+    file.seek(0);
+    ASSERT_EQ(file.write(bytes), bytes.size());
+    ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    file.close();
+
+    form.Form_DragOver(form.picture(1), 2100, 4000, 2);
+    QDir::setCurrent(home);
+    const QImage second = form.picture(1)->pixmap().toImage();
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second, QImage(copy).convertToFormat(second.format()));
 }
 
 TEST_F(DragDropTest, LinesArePlacedAtTheirParkingPositions) {
