@@ -2,11 +2,12 @@
 
 #include <QPaintDevice>
 #include <QPainter>
-#include <QPixmap>
 #include <utility>
 
-SizedIconEngine::SizedIconEngine(QIcon sized, QIcon scalable)
-    : mSized(std::move(sized)), mScalable(std::move(scalable)) {}
+#include "app/toolkit/ImageFile.h"
+
+SizedIconEngine::SizedIconEngine(QMap<int, QString> sizedFiles, QString scalableFile)
+    : mSizedFiles(std::move(sizedFiles)), mScalableFile(std::move(scalableFile)) {}
 
 void SizedIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                             QIcon::State state) {
@@ -16,17 +17,30 @@ void SizedIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mo
 }
 
 QPixmap SizedIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
+    if (availableSizes(mode, state).contains(size)) {
+        auto sized = mSized.find(size.width());
+        if (sized == mSized.end())
+            sized = mSized.insert(size.width(), readPixmap(mSizedFiles[size.width()], "PNG"));
+        return *sized;
+    }
+    if (mScalable.isNull()) mScalable = QIcon(mScalableFile);
     // The size here is in device pixels already: a ratio of 1 keeps QIcon from scaling again.
-    const QIcon& source = mSized.availableSizes(mode, state).contains(size) ? mSized : mScalable;
-    return source.pixmap(size, 1.0, mode, state);
+    return mScalable.pixmap(size, 1.0, mode, state);
 }
 
+// The pictures are drawn for the normal look only; the other modes come from the SVG.
 QList<QSize> SizedIconEngine::availableSizes(QIcon::Mode mode, QIcon::State state) {
-    return mSized.availableSizes(mode, state);
+    QList<QSize> sizes;
+    if (mode != QIcon::Normal || state != QIcon::Off) return sizes;
+    for (int size : mSizedFiles.keys()) sizes << QSize(size, size);
+    return sizes;
 }
 
 QIconEngine* SizedIconEngine::clone() const {
-    return new SizedIconEngine(mSized, mScalable);
+    auto* copy = new SizedIconEngine(mSizedFiles, mScalableFile);
+    copy->mSized = mSized;
+    copy->mScalable = mScalable;
+    return copy;
 }
 
 QString SizedIconEngine::key() const {

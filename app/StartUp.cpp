@@ -37,10 +37,9 @@ void installQtCatalogues(QApplication& app) {
 }
 
 QIcon applicationIcon() {
-    QIcon sized;
-    for (int size : kIconSizes)
-        sized.addFile(QStringLiteral(":/icons/selvoria-%1.png").arg(size), QSize(size, size));
-    return QIcon(new SizedIconEngine(sized, QIcon(QStringLiteral(":/icons/selvoria.svg"))));
+    QMap<int, QString> sized;
+    for (int size : kIconSizes) sized[size] = QStringLiteral(":/icons/selvoria-%1.png").arg(size);
+    return QIcon(new SizedIconEngine(sized, QStringLiteral(":/icons/selvoria.svg")));
 }
 
 }  // namespace
