@@ -1,5 +1,7 @@
 #include "app/ControlTable.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,11 +66,20 @@ constexpr ControlRow kControls[] = {
     {"Label29", ControlType::Label, "度", nullptr, 12120, 2520, 495, 495},
 };
 
+// Frames draw their caption on the border line, so controls placed near a frame's top edge sit
+// inside the frame as they were laid out.
+const QString kFrameStyle = QStringLiteral(
+    "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }");
+
 QWidget* createControl(const ControlRow& row, QWidget* container) {
     const QString caption = QString::fromUtf8(row.caption);
     QWidget* widget = nullptr;
     switch (row.type) {
-        case ControlType::Frame: widget = new QGroupBox(caption, container); break;
+        case ControlType::Frame:
+            widget = new QGroupBox(caption, container);
+            widget->setStyleSheet(kFrameStyle);
+            break;
         case ControlType::Command: widget = new WrapButton(caption, container); break;
         case ControlType::Label: widget = new QLabel(caption, container); break;
         case ControlType::Text: {
@@ -79,7 +90,13 @@ QWidget* createControl(const ControlRow& row, QWidget* container) {
             break;
         }
         case ControlType::Combo: {
-            widget = new UnitList(caption, container);
+            auto* units = new UnitList(caption, container);
+            // The units show in the default face, in the edit field as in the popup list.
+            QFont face = QApplication::font();
+            face.setResolveMask(QFont::AllPropertiesResolved);
+            units->lineEdit()->setFont(face);
+            units->view()->setFont(face);
+            widget = units;
             break;
         }
     }
@@ -119,11 +136,6 @@ void describeControls(QWidget* clientArea) {
 QWidget* buildClientArea(QWidget* window) {
     auto* clientArea = new QWidget(window);
     clientArea->setObjectName(QStringLiteral("clientArea"));
-    // Frames draw their caption on the border line, so controls placed near a frame's top edge
-    // sit inside the frame as they were laid out.
-    clientArea->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     clientArea->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     for (const ControlRow& row : kControls)
         createControl(row, row.container ? control(clientArea, row.container) : clientArea);
