@@ -2,8 +2,9 @@
 # Draws a small circuit in the real program on a virtual screen, calculates it and saves a
 # screenshot of the main window: a 100 Ω resistor in parallel with a 10 μF capacitor, in series
 # with a 0.1 H coil, at 50 Hz. Used for the pictures in docs/.
-# With a folder as fifth argument it also saves the "周波数特性" and "計算過程" windows there, and
-# the drawing after "インピーダンス　素子化" has turned the result into an impedance part.
+# With a folder as fifth argument it also saves there the drawing after "インピーダンス　素子化"
+# has turned the result into an impedance part, the frequency response following a drag, and a
+# drawing whose wired check differs from the calculation.
 # Usage: screenshot.sh <selvoria binary> <folder with the bitmaps> <out.png> [scale] [folder]
 set -euo pipefail
 binary=$1 assets=$2 out=$3 scale=${4:-1} extra=${5:-}
@@ -88,10 +89,37 @@ menu_window() {  # presses after the menu opens, window title, file
     echo "saved $3"
 }
 if [[ -n "$extra" ]]; then
-    menu_window "" "周波数特性" "$extra/frequency-response.png"
-    menu_window "Down" "計算過程" "$extra/reduction-steps.png"
     click_at "$mx" "$my" 668 72   # インピーダンス　素子化
     sleep 0.5
     import -window root -crop "$(px 0 856)x$height+$wx+$wy" "$extra/impedance-part.png"
     echo "saved $extra/impedance-part.png"
+
+    # The frequency response open beside the drawing while the impedance part is dragged.
+    xdotool windowfocus --sync "$main"
+    xdotool key alt+v
+    sleep 0.3
+    xdotool key Return
+    chart=$(find_window "周波数特性")
+    xdotool windowmove --sync "$chart" "$((wx + $(px 0 870)))" "$wy"
+    sleep 1
+    xdotool mousemove "$(px $mx 277)" "$(px $my 480)" mousedown 1
+    xdotool mousemove "$(px $mx 835)" "$(px $my 545)" sleep 0.2
+    xdotool mousemove "$(px $mx 520)" "$(px $my 330)" sleep 1
+    import -window root -crop "$(px 0 1900)x$(px 0 760)+$wx+$wy" "$extra/drag-with-chart.png"
+    xdotool mouseup 1
+    echo "saved $extra/drag-with-chart.png"
+    xdotool windowfocus --sync "$chart" key Escape
+    sleep 0.3
+
+    # Two resistors, the second laid 5 pixels off the first: joined at both terminals by the
+    # join window, which the calculation's walk does not read as a parallel pair.
+    click_at "$mx" "$my" 772 56   # クリア
+    enter_value 84 72 "抵抗値入力画面" 100 0
+    enter_value 84 72 "抵抗値入力画面" 100 0
+    drag 277 234 300 300
+    drag 389 234 295 295
+    click_at "$mx" "$my" 564 72   # 計算実行
+    sleep 0.5
+    import -window root -crop "$(px 0 856)x$height+$wx+$wy" "$extra/wired-check-mismatch.png"
+    echo "saved $extra/wired-check-mismatch.png"
 fi
