@@ -81,7 +81,13 @@ QWidget* createControl(const ControlRow& row, QWidget* container) {
             widget->setStyleSheet(kFrameStyle);
             break;
         case ControlType::Command: widget = new WrapButton(caption, container); break;
-        case ControlType::Label: widget = new QLabel(caption, container); break;
+        case ControlType::Label:
+            widget = new QLabel(caption, container);
+            // Filled with the window's colour, as the background beneath them is: a caption
+            // that changes (the coordinates, on every drag-over event) then repaints the label
+            // alone, not the frame under it.
+            widget->setAutoFillBackground(true);
+            break;
         case ControlType::Text: {
             // Nothing reads the result fields back; they show results and allow copying.
             auto* field = new QLineEdit(caption, container);

@@ -138,14 +138,19 @@ void DrawingArea::describePart(int slot) {
 }
 
 // A placed part stands where its left terminal says: the picture's left edge, the lead line
-// the kind's terminal offset below its top edge.
+// the kind's terminal offset below its top edge. Captions and the accessible name are set only
+// when they change: a drag shows the part again on every pointer move.
 void DrawingArea::showPart(int slot) {
     const PartKind kind = kindOfSlot(slot);
     QLabel* picture = mPictures[slot];
-    for (std::size_t element = 0; element < mValueLabels[slot].size(); ++element)
-        mValueLabels[slot][element]->setCaption(
-            QString::fromStdString(mModel.valueCaption[slot][element]));
-    describePart(slot);
+    bool captionsChanged = false;
+    for (std::size_t element = 0; element < mValueLabels[slot].size(); ++element) {
+        const QString caption = QString::fromStdString(mModel.valueCaption[slot][element]);
+        if (mValueLabels[slot][element]->text() == caption) continue;
+        mValueLabels[slot][element]->setCaption(caption);
+        captionsChanged = true;
+    }
+    if (captionsChanged) describePart(slot);
     const bool used = mModel.slotUsed[slot] != 0;
     if (used)
         PlaceControl(picture, mModel.widthOf(kind), mModel.heightOf(kind), mModel.partLeft(slot),

@@ -20,13 +20,15 @@ void ValueLabel::setCaption(const QString& caption) {
 
 ValueLabel::Fit ValueLabel::fit() const {
     const int room = contentsRect().width();
+    if (room == mFittedRoom && text() == mFittedText && font() == mFittedFont) return mFit;
+    mFittedRoom = room, mFittedText = text(), mFittedFont = font();
     QFont shrunk = font();
     for (double size = font().pointSizeF(); size >= kSmallestPointSize; size -= kPointSizeStep) {
         shrunk.setPointSizeF(size);
-        if (QFontMetrics(shrunk).horizontalAdvance(text()) <= room) return {shrunk, text()};
+        if (QFontMetrics(shrunk).horizontalAdvance(text()) <= room) return mFit = {shrunk, text()};
     }
     shrunk.setPointSizeF(kSmallestPointSize);
-    return {shrunk, QFontMetrics(shrunk).elidedText(text(), Qt::ElideMiddle, room)};
+    return mFit = {shrunk, QFontMetrics(shrunk).elidedText(text(), Qt::ElideMiddle, room)};
 }
 
 void ValueLabel::paintEvent(QPaintEvent* event) {

@@ -22,4 +22,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The last fit and what it was found for: every paint asks again, mostly for the same.
+    mutable QString mFittedText;
+    mutable QFont mFittedFont;
+    mutable int mFittedRoom = -1;
+    mutable Fit mFit;
 };
