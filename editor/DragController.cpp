@@ -4,13 +4,20 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "app/toolkit/ImageFile.h"
 #include "app/toolkit/Twips.h"
 
 DragController::DragController(QWidget* clientArea, QObject* parent)
     : QObject(parent), mClientArea(clientArea) {}
 
-void DragController::addDraggable(QWidget* widget, const QCursor& dragCursor) {
-    mCursors[widget] = dragCursor;
+namespace {
+
+constexpr int kCursorHotSpot = 16;  // the centre of the 32 x 32 cursor images
+
+}  // namespace
+
+void DragController::addDraggable(QWidget* widget, const char* cursorImage) {
+    mCursorOf[widget] = cursorImage;
     mSources[widget] = widget;
     widget->installEventFilter(this);
     for (QWidget* child : widget->findChildren<QWidget*>()) {
@@ -43,8 +50,18 @@ bool DragController::eventFilter(QObject* watched, QEvent* event) {
 void DragController::begin(QWidget* source) {
     if (mDragged) return;
     mDragged = source;
-    QApplication::setOverrideCursor(mCursors[source]);
+    QApplication::setOverrideCursor(dragCursor(source));
     emit started(source);
+}
+
+const QCursor& DragController::dragCursor(QWidget* source) {
+    const std::string_view resource = mCursorOf[source];
+    auto cursor = mCursors.find(resource);
+    if (cursor == mCursors.end()) {
+        const QPixmap image = readPixmap(QString::fromLatin1(resource), "PNG");
+        cursor = mCursors.emplace(resource, QCursor(image, kCursorHotSpot, kCursorHotSpot)).first;
+    }
+    return cursor->second;
 }
 
 void DragController::move(const QMouseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <map>
+#include <string_view>
 
 class QMouseEvent;
 
@@ -22,8 +23,9 @@ public:
     explicit DragController(QWidget* clientArea, QObject* parent = nullptr);
 
     // Makes the widget draggable; children that do not take the mouse themselves (its value
-    // labels) start the same drag.
-    void addDraggable(QWidget* widget, const QCursor& dragCursor);
+    // labels) start the same drag. While it is dragged the pointer is the built-in 32 x 32 PNG
+    // image named, read when a drag first needs it and then kept for every drag.
+    void addDraggable(QWidget* widget, const char* cursorImage);
 
 signals:
     // A press that starts a drag, and its release wherever it ends.
@@ -39,9 +41,11 @@ private:
     void begin(QWidget* source);
     void move(const QMouseEvent* event);
     void finish(const QMouseEvent* event);
+    const QCursor& dragCursor(QWidget* source);
 
     QWidget* mClientArea;
     std::map<QObject*, QWidget*> mSources;  // watched widget -> the element it drags
-    std::map<QWidget*, QCursor> mCursors;
+    std::map<QWidget*, std::string_view> mCursorOf;
+    std::map<std::string_view, QCursor> mCursors;  // by resource, as read
     QPointer<QWidget> mDragged;
 };

@@ -17,7 +17,6 @@ namespace {
 
 const QColor kMarkedColour(255, 0, 0);
 const QColor kUnmarkedColour(0, 0, 0);
-constexpr int kCursorHotSpot = 16;  // the centre of the 32 x 32 cursor images
 
 // Value labels: Label3..Label17 for slots 1..15; the pairs Label23..Label27 for slots 16..20.
 QString valueLabelName(int slot, int element) {
@@ -78,27 +77,17 @@ void DrawingArea::buildPicture(int slot) {
     }
     mPictures[slot] = picture;
     describePart(slot);
-    mDragging->addDraggable(picture, dragCursor(look.cursor));
+    mDragging->addDraggable(picture, look.cursor);
 }
 
-// The symbols, bars and cursors are built into the program: one copy of each serves every
-// element that shows it.
+// The symbols and bars are built into the program: one copy of each serves every element that
+// shows it.
 const QPixmap& DrawingArea::builtInImage(const char* resource, const char* format) {
     auto image = mBuiltInImages.find(resource);
     if (image == mBuiltInImages.end())
         image = mBuiltInImages.emplace(resource, readPixmap(QString::fromLatin1(resource), format))
                     .first;
     return image->second;
-}
-
-const QCursor& DrawingArea::dragCursor(const char* resource) {
-    auto cursor = mDragCursors.find(resource);
-    if (cursor == mDragCursors.end())
-        cursor = mDragCursors
-                     .emplace(resource, QCursor(builtInImage(resource, "PNG"), kCursorHotSpot,
-                                                kCursorHotSpot))
-                     .first;
-    return cursor->second;
 }
 
 void DrawingArea::buildLineImage(int imageNumber) {
@@ -114,7 +103,7 @@ void DrawingArea::buildLineImage(int imageNumber) {
         QStringLiteral("%1 %2").arg(QString::fromUtf8(row.name)).arg(lineOfImage(imageNumber)));
     setTwipsGeometry(image, parking.x, parking.y, row.size.x, row.size.y);
     mImages[imageNumber] = image;
-    mDragging->addDraggable(image, dragCursor(lineLook(vertical).cursor));
+    mDragging->addDraggable(image, lineLook(vertical).cursor);
 }
 
 QLabel* DrawingArea::picture(int slot) const {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCursor>
 #include <QObject>
 #include <QPixmap>
 #include <array>
@@ -54,7 +53,6 @@ private:
     void buildLineImage(int imageNumber);
     void describePart(int slot);
     const QPixmap& builtInImage(const char* resource, const char* format);
-    const QCursor& dragCursor(const char* resource);
 
     QWidget* mClientArea;
     const CircuitModel& mModel;
@@ -63,5 +61,4 @@ private:
     std::array<QLabel*, 2 * kLinesPerKind + 1> mImages{};
     std::array<std::vector<ValueLabel*>, kSlotCount + 1> mValueLabels;
     std::map<std::string_view, QPixmap> mBuiltInImages;  // by resource name
-    std::map<std::string_view, QCursor> mDragCursors;
 };

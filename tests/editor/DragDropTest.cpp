@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -173,6 +174,31 @@ TEST_F(DragDropTest, DragBitmapIsReadAnewOnEveryEvent) {
     const QImage second = form.picture(1)->pixmap().toImage();
     EXPECT_NE(second, first);
     EXPECT_EQ(second, QImage(copy).convertToFormat(second.format()));
+}
+
+// The pointer shows the element's drag cursor from the press to the release, its hot spot in the
+// middle of the 32 x 32 image.
+TEST_F(DragDropTest, DragShowsTheElementsCursorUntilTheRelease) {
+    user.enterValue("Command2", QStringLiteral("1"));
+    user.click("Command8");
+    const std::pair<QWidget*, const char*> elements[] = {
+        {form.picture(6), ":/design/cursor-coil.png"},
+        {image(11), ":/design/cursor-line.png"},
+        {form.picture(6), ":/design/cursor-coil.png"},
+    };
+    for (const auto& [element, cursor] : elements) {
+        SCOPED_TRACE(cursor);
+        user.press(element);
+        const QCursor* shown = QApplication::overrideCursor();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->hotSpot(), QPoint(16, 16));
+        EXPECT_EQ(shown->pixmap().toImage(),
+                  QImage(QString::fromLatin1(cursor))
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        user.moveTo({120, 420});
+        user.release();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
 }
 
 TEST_F(DragDropTest, LinesArePlacedAtTheirParkingPositions) {
