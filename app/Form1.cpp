@@ -259,7 +259,7 @@ void Form1::placeLine(bool vertical) {
 }
 
 void Form1::Form_DragOver(QWidget* Source, float X, float Y, int /*State: every event alike*/) {
-    showCrossHair(Source);
+    mDrawing->showCrossHair(Source);
     mCommand9->setVisible(false);
     lblclr();
     clrimpdisp();
@@ -274,12 +274,6 @@ void Form1::Form_DragOver(QWidget* Source, float X, float Y, int /*State: every 
     }
     showCoordinates(X, Y);
     followDrawing();
-}
-
-// Set once: every later event of the drag finds it set.
-void Form1::showCrossHair(QWidget* control) {
-    if (!control->testAttribute(Qt::WA_SetCursor) || control->cursor().shape() != Qt::CrossCursor)
-        control->setCursor(Qt::CrossCursor);
 }
 
 void Form1::showCoordinates(float x, float y) {

@@ -72,7 +72,6 @@ private:
     void placeLine(bool vertical);
     void showResult();
     void reportFailure();
-    void showCrossHair(QWidget* control);
     void showCoordinates(float x, float y);
     void clearCoordinates();
     void showNoPartLeft();

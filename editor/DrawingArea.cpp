@@ -197,3 +197,9 @@ void DrawingArea::showSymbols() {
     for (int s = 1; s <= kSlotCount; ++s)
         mPictures[s]->setPixmap(builtInImage(partLook(kindOfSlot(s)).symbol, "BMP"));
 }
+
+// Set once: every later event of the drag finds it set.
+void DrawingArea::showCrossHair(QWidget* element) {
+    if (!element->testAttribute(Qt::WA_SetCursor) || element->cursor().shape() != Qt::CrossCursor)
+        element->setCursor(Qt::CrossCursor);
+}

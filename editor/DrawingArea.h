@@ -38,6 +38,8 @@ public:
     // The bitmap files are read anew on every use; a file that cannot be read keeps the bitmap.
     void showDragBitmap(int slot);
     void showNormalBitmap(int slot);
+    // The dragged element's pointer becomes the cross-hair, and stays so.
+    void showCrossHair(QWidget* element);
     // Every picture with the symbol built into the program, as after start-up.
     void showSymbols();
 
