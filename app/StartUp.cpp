@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "app/DrawingDocument.h"
+#include "app/Form1.h"
 #include "app/JapaneseButtonTexts.h"
 #include "app/SizedIconEngine.h"
 
@@ -71,4 +73,20 @@ void prepareApplication(QApplication& app) {
     Q_INIT_RESOURCE(icons);
     QApplication::setWindowIcon(applicationIcon());
     installQtCatalogues(app);
+}
+
+int runSelvoria(int argc, char** argv, const std::function<void(Form1&)>& watch) {
+    // Read before Qt starts, so that --help, --version and a wrong option need no display.
+    const CommandLine command = CommandLine::parse(argc, argv);
+    if (command.action != CommandLine::Action::Run) return answerWithoutWindow(command);
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    Form1 form;
+    if (watch) watch(form);
+    form.show();
+    // A drawing named on the command line, as the file manager passes it; the launcher has made
+    // a relative name absolute before it changed into the bitmaps' folder.
+    if (!command.filePath.empty())
+        form.document().openPath(QString::fromStdString(command.filePath));
+    return app.exec();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
+
 struct CommandLine;
+class Form1;
 class QApplication;
 
 // Prints what "--help" and "--version" ask for, or the error of a refused command line, and
@@ -13,3 +16,8 @@ int answerWithoutWindow(const CommandLine& command);
 // Qt's own Japanese texts (context menus, file dialogs, standard buttons), whatever the system's
 // locale, since every other text of the program is Japanese too.
 void prepareApplication(QApplication& app);
+
+// The whole program, as main runs it: the command line read before Qt starts, then the window,
+// the drawing named on the command line, and the event loop. `watch` sees the window before it
+// is shown (the start-up probe times the first paint with it).
+int runSelvoria(int argc, char** argv, const std::function<void(Form1&)>& watch = {});

@@ -21,6 +21,19 @@ inline void placePartAt(CircuitModel& model, int s, double x, double y) {
     placePart(model, s, x, y - model.termOffsetOf(kindOfSlot(s)));
 }
 
+// A part with its left terminal at (x, y) and its value: ohms, henries or farads, or the real
+// and imaginary part of an impedance part.
+inline void placeValuedPart(CircuitModel& model, int s, double x, double y, double value,
+                            double im = 0) {
+    placePartAt(model, s, x, y);
+    if (kindOfSlot(s) != PartKind::Impedance) {
+        model.slotValue[s] = value;
+        return;
+    }
+    model.impPartRe[indexInKind(s)] = value;
+    model.impPartIm[indexInKind(s)] = im;
+}
+
 // Raw terminal entries, for drawings the editor cannot make (a right terminal left of the left).
 inline void setTerminals(CircuitModel& model, int s, double leftX, double leftY, double rightX,
                          float rightY) {

@@ -39,14 +39,8 @@ struct StepsCase {
 CircuitModel build(const StepsCase& row) {
     CircuitModel model = drawing::emptyModel();
     for (const Part& part : row.parts) {
-        drawing::placePartAt(model, part.slot, part.x, part.y);
+        drawing::placeValuedPart(model, part.slot, part.x, part.y, part.value, part.im);
         model.valueCaption[part.slot] = {part.caption, part.imCaption};
-        if (kindOfSlot(part.slot) == PartKind::Impedance) {
-            model.impPartRe[indexInKind(part.slot)] = part.value;
-            model.impPartIm[indexInKind(part.slot)] = part.im;
-        } else {
-            model.slotValue[part.slot] = part.value;
-        }
     }
     for (std::size_t n = 0; n < row.vLines.size(); ++n)
         drawing::placeVLine(model, static_cast<int>(n) + 1, row.vLines[n].x, row.vLines[n].y);
