@@ -27,7 +27,6 @@
 #include "model/ControlNames.h"
 #include "model/Palette.h"
 #include "results/ImpedanceLabels.h"
-#include "results/ResponseWindow.h"
 #include "results/ResultFields.h"
 #include "results/ResultUnits.h"
 #include "results/StepsWindow.h"
@@ -374,24 +373,23 @@ void Form1::closeEvent(QCloseEvent* event) {
     if (!mEnding && !mDocument->mayDiscard()) event->ignore();
 }
 
-// The analysis windows that are open follow every change, each on its own copy of the model.
+// The open analysis windows follow every change, each on its own copy of the model.
 void Form1::followDrawing() {
-    for (auto* window : findChildren<ResponseWindow*>()) window->follow(mModel);
-    for (auto* window : findChildren<StepsWindow*>()) window->follow(mModel);
+    mResponse.follow(mModel);
+    if (mSteps != nullptr) mSteps->follow(mModel);
 }
 
 void Form1::showFrequencyResponse() {
-    auto* window = findChild<ResponseWindow*>();
-    if (window == nullptr) window = new ResponseWindow(this);
-    window->follow(mModel);
+    QWidget* window = mResponse.window(this);
+    if (window == nullptr) return;
+    mResponse.follow(mModel);
     window->show();
     window->raise();
 }
 
 void Form1::showReductionSteps() {
-    auto* window = findChild<StepsWindow*>();
-    if (window == nullptr) window = new StepsWindow(this);
-    window->follow(mModel);
-    window->show();
-    window->raise();
+    if (mSteps == nullptr) mSteps = new StepsWindow(this);
+    mSteps->follow(mModel);
+    mSteps->show();
+    mSteps->raise();
 }

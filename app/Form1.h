@@ -7,12 +7,14 @@
 #include <optional>
 #include <vector>
 
+#include "app/ResponseLibrary.h"
 #include "app/toolkit/ValueLabel.h"
 #include "model/CircuitModel.h"
 
 class DrawingArea;
 class DrawingDocument;
 class ResultFields;
+class StepsWindow;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -92,5 +94,7 @@ private:
     QLabel* mLabel19 = nullptr;
     std::unique_ptr<ResultFields> mResults;
     DrawingDocument* mDocument = nullptr;
+    ResponseLibrary mResponse;
+    StepsWindow* mSteps = nullptr;
     bool mEnding = false;  // the end command has asked already
 };

@@ -13,11 +13,12 @@ info=$(dpkg-deb -I "$deb")
 contents=$(dpkg-deb -c "$deb")
 depends=$(grep '^ Depends:' <<<"$info")
 echo "$depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-ipafont-mincho qt6-translations-l10n \
-              libqt6svg6; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 fonts-ipafont-mincho \
+              qt6-translations-l10n libqt6svg6; do
     grep -q "$needed" <<<"$depends" || { echo "missing dependency: $needed"; exit 1; }
 done
-for file in ./usr/bin/selvoria ./usr/libexec/selvoria/selvoria ./usr/share/selvoria/抵抗.bmp \
+for file in ./usr/bin/selvoria ./usr/libexec/selvoria/selvoria \
+            ./usr/libexec/selvoria/libselvoria_response.so ./usr/share/selvoria/抵抗.bmp \
             ./usr/share/applications/org.selvoria.Selvoria.desktop \
             ./usr/share/metainfo/org.selvoria.Selvoria.metainfo.xml \
             ./usr/share/mime/packages/org.selvoria.Selvoria.xml \

@@ -1,0 +1,32 @@
+#include "app/ResponseLibrary.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+#include <QWidget>
+
+#include "app/toolkit/Messages.h"
+
+QWidget* ResponseLibrary::window(QWidget* parent) {
+    if (mWindow == nullptr && load(parent)) mWindow = mCreate(parent);
+    return mWindow;
+}
+
+void ResponseLibrary::follow(const CircuitModel& model) const {
+    if (mWindow != nullptr) mFollow(mWindow, model);
+}
+
+// The library stays loaded to the end of the run: the window's code lives in it.
+bool ResponseLibrary::load(QWidget* parent) {
+    if (mCreate != nullptr) return true;
+    const QString name = QString::fromLatin1(kResponseLibrary);
+    QLibrary library(QDir(QCoreApplication::applicationDirPath()).filePath(name));
+    if (!library.load()) library.setFileName(name);
+    mCreate = reinterpret_cast<CreateFrequencyResponse>(library.resolve(kCreateFrequencyResponse));
+    mFollow = reinterpret_cast<FollowFrequencyResponse>(library.resolve(kFollowFrequencyResponse));
+    if (mCreate != nullptr && mFollow != nullptr) return true;
+    mCreate = nullptr;
+    showCriticalMessage(
+        parent, QStringLiteral("周波数特性を開けません。\n理由：%1").arg(library.errorString()));
+    return false;
+}
