@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "app/DeferredIconsStyle.h"
 #include "app/DrawingDocument.h"
 #include "app/Form1.h"
 #include "app/JapaneseButtonTexts.h"
@@ -71,6 +73,9 @@ void prepareApplication(QApplication& app) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.selvoria.Selvoria"));
     Q_INIT_RESOURCE(assets);
     Q_INIT_RESOURCE(icons);
+    // The style Qt chose or the user asked for, made anew to wrap it.
+    if (QStyle* chosen = QStyleFactory::create(QApplication::style()->name()))
+        QApplication::setStyle(new DeferredIconsStyle(chosen));
     QApplication::setWindowIcon(applicationIcon());
     installQtCatalogues(app);
 }

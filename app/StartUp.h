@@ -12,9 +12,10 @@ class QApplication;
 int answerWithoutWindow(const CommandLine& command);
 
 // Sets up, once and before the first window, what the whole program shares: its name, version,
-// organisation domain and desktop file name; the window icon from the built-in resources; and
-// Qt's own Japanese texts (context menus, file dialogs, standard buttons), whatever the system's
-// locale, since every other text of the program is Japanese too.
+// organisation domain and desktop file name; the style, which defers an icon Qt would read for
+// nothing (DeferredIconsStyle); the window icon from the built-in resources; and Qt's own
+// Japanese texts (context menus, file dialogs, standard buttons), whatever the system's locale,
+// since every other text of the program is Japanese too.
 void prepareApplication(QApplication& app);
 
 // The whole program, as main runs it: the command line read before Qt starts, then the window,

@@ -11,8 +11,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleFactory>
 #include <QToolButton>
 #include <QTreeView>
 #include <algorithm>
@@ -137,6 +139,25 @@ TEST(StartUpTest, WindowIconUsesThePngsOfItsSizesAndTheSvgForTheRest) {
         // The SVG's frame is an opaque, light rounded square: its middle is never transparent.
         EXPECT_EQ(qAlpha(image.pixel(size / 2, size / 2)), 255);
     }
+}
+
+// The menu bar's extension button, shown only when the menus do not fit, gets its icon when it is
+// first drawn: the icon Qt's own style gives, in every size and look.
+TEST(StartUpTest, MenuBarExtensionIconIsTheStylesOwn) {
+    const auto* style = qobject_cast<const QProxyStyle*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    const std::unique_ptr<QStyle> own(QStyleFactory::create(style->baseStyle()->name()));
+    ASSERT_NE(own, nullptr);
+    const QIcon deferred = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    const QIcon expected = own->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    ASSERT_FALSE(expected.availableSizes().isEmpty());
+    EXPECT_EQ(deferred.availableSizes(), expected.availableSizes());
+    for (const QSize size : expected.availableSizes())
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
+            SCOPED_TRACE(size.width());
+            EXPECT_EQ(deferred.pixmap(size, mode).toImage(), expected.pixmap(size, mode).toImage());
+            EXPECT_EQ(deferred.actualSize(size, mode), expected.actualSize(size, mode));
+        }
 }
 
 }  // namespace
