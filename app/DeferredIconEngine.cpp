@@ -14,18 +14,14 @@ void DeferredIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode
     icon().paint(painter, rect, Qt::AlignCenter, mode, state);
 }
 
+// Sizes here are in device pixels already. QIcon would count the application's scale factor
+// in once more; asked for a pixmap at a ratio of 1 it does not, and the pixmap has the size.
 QSize DeferredIconEngine::actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) {
-    return icon().actualSize(size, mode, state);
+    return pixmap(size, mode, state).size();
 }
 
 QPixmap DeferredIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
     return icon().pixmap(size, 1.0, mode, state);
-}
-
-QPixmap DeferredIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                                         qreal scale) {
-    // The size is in device pixels; QIcon wants it in logical ones.
-    return icon().pixmap(size / scale, scale, mode, state);
 }
 
 QList<QSize> DeferredIconEngine::availableSizes(QIcon::Mode mode, QIcon::State state) {

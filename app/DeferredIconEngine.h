@@ -14,8 +14,6 @@ public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override;
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override;
     // Asked before anything is drawn; the icons deferred are never null.
     bool isNull() override { return false; }

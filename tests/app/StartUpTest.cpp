@@ -156,6 +156,8 @@ TEST(StartUpTest, MenuBarExtensionIconIsTheStylesOwn) {
         for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
             SCOPED_TRACE(size.width());
             EXPECT_EQ(deferred.pixmap(size, mode).toImage(), expected.pixmap(size, mode).toImage());
+            EXPECT_EQ(deferred.pixmap(size, 1.5, mode).toImage(),
+                      expected.pixmap(size, 1.5, mode).toImage());
             EXPECT_EQ(deferred.actualSize(size, mode), expected.actualSize(size, mode));
         }
 }
