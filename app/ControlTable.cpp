@@ -1,7 +1,5 @@
 #include "app/ControlTable.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,16 +93,7 @@ QWidget* createControl(const ControlRow& row, QWidget* container) {
             widget = field;
             break;
         }
-        case ControlType::Combo: {
-            auto* units = new UnitList(caption, container);
-            // The units show in the default face, in the edit field as in the popup list.
-            QFont face = QApplication::font();
-            face.setResolveMask(QFont::AllPropertiesResolved);
-            units->lineEdit()->setFont(face);
-            units->view()->setFont(face);
-            widget = units;
-            break;
-        }
+        case ControlType::Combo: widget = new UnitList(caption, container); break;
     }
     widget->setObjectName(QString::fromLatin1(row.name));
     // Set on each control: the frames' style sheet would otherwise give them the default face.

@@ -5,9 +5,15 @@
 // An editable unit list in which only a pick counts: an item chosen from the popup (mouse or
 // keys), with the arrow keys or with the wheel on the closed list emits `activated`. Text typed
 // into the edit area never picks an item and is never added to the list, also when it equals an
-// item and editing ends with Enter or by leaving the field.
+// item and editing ends with Enter or by leaving the field. The units show in the application's
+// default face, in the edit field as in the popup list, whatever face the window around it has.
 class UnitList : public QComboBox {
     Q_OBJECT
 public:
     explicit UnitList(const QString& text, QWidget* parent = nullptr);
+
+    void showPopup() override;
+
+private:
+    bool mListReady = false;
 };

@@ -1,0 +1,32 @@
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "app/toolkit/Appearance.h"
+#include "app/toolkit/UnitList.h"
+
+namespace {
+
+// In a window of another face the units keep the application's default face, in the edit field
+// from the start and in the popup list, which is built only when it first opens.
+TEST(UnitListTest, KeepsTheDefaultFaceInTheFieldAndInTheListFirstOpened) {
+    QWidget window;
+    window.setFont(minchoFont());
+    auto* units = new UnitList(QStringLiteral("Ω"), &window);
+    units->addItems({QStringLiteral("Ω"), QStringLiteral("ＫΩ"), QStringLiteral("ＭΩ")});
+    window.show();
+    const QString defaultFamily = QApplication::font().family();
+    ASSERT_NE(window.font().family(), defaultFamily);
+    EXPECT_EQ(units->lineEdit()->font().family(), defaultFamily);
+    EXPECT_EQ(units->currentText(), QStringLiteral("Ω"));
+
+    units->showPopup();
+    EXPECT_EQ(units->view()->font().family(), defaultFamily);
+    EXPECT_EQ(units->view()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    units->hidePopup();
+}
+
+}  // namespace
