@@ -115,7 +115,7 @@ double logMiddle(double lo, double hi) {
 }
 
 // Bisection on the sign of the phase between two points of opposite sign.
-double phaseZeroNear(const ReductionPlan& plan, const SweepPoint& a, const SweepPoint& b) {
+double signChangeNear(const ReductionPlan& plan, const SweepPoint& a, const SweepPoint& b) {
     double lo = a.frequency, hi = b.frequency;
     const bool negativeAtLo = a.phase < 0;
     while (hi - lo > kRelativeWidth * lo) {
@@ -126,6 +126,19 @@ double phaseZeroNear(const ReductionPlan& plan, const SweepPoint& a, const Sweep
         ((r->phase < 0) == negativeAtLo ? lo : hi) = middle;
     }
     return logMiddle(lo, hi);
+}
+
+// Across a pole of |Z| (a lossless tank) the phase changes sign by jumping from +90° to -90°,
+// and the bisection ends at the pole. Only a search that ends nearer 0° than ±90° has found a
+// phase zero.
+constexpr double kPhaseZeroTolerance = 45;  // degrees
+
+std::optional<double> phaseZeroNear(const ReductionPlan& plan, const SweepPoint& a,
+                                    const SweepPoint& b) {
+    const double f = signChangeNear(plan, a, b);
+    const std::optional<PlanResult> r = resultAt(plan, f);
+    if (!r || !(std::fabs(r->phase) < kPhaseZeroTolerance)) return std::nullopt;
+    return f;
 }
 
 // Golden-section search on ln f between the extremum's two neighbours, for the least of
@@ -171,9 +184,11 @@ std::vector<Resonance> RefineResonances(const ReductionPlan& plan,
                                         const std::vector<SweepPoint>& points) {
     std::vector<Resonance> refined;
     scanResonances(points, [&](Resonance::Kind kind, std::size_t i) {
-        refined.push_back({kind, kind == Resonance::Kind::PhaseZero
-                                     ? phaseZeroNear(plan, points[i - 1], points[i])
-                                     : extremumNear(plan, kind, points[i - 1], points[i + 1])});
+        if (kind != Resonance::Kind::PhaseZero) {
+            refined.push_back({kind, extremumNear(plan, kind, points[i - 1], points[i + 1])});
+        } else if (const std::optional<double> f = phaseZeroNear(plan, points[i - 1], points[i])) {
+            refined.push_back({kind, *f});
+        }
     });
     return refined;
 }
