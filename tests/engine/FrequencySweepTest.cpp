@@ -76,6 +76,27 @@ TEST(FrequencySweepTest, FailingFrequenciesLeaveGaps) {
     EXPECT_TRUE(FindResonances(points).empty());
 }
 
+TEST(FrequencySweepTest, FrequenciesAreEvenOnALogarithmicScale) {
+    const struct {
+        double start, stop;
+        int count;
+    } ranges[] = {{1, 1e7, 2000}, {50, 5000, 200}, {1e-3, 1e9, 131}, {10, 10.001, 2000}, {3, 7, 2}};
+    const CircuitModel model = seriesRlc(10, 10e-3, 1e-6);
+    for (const auto& r : ranges) {
+        SCOPED_TRACE(testing::Message() << r.start << " to " << r.stop << " Hz in " << r.count);
+        const std::vector<SweepPoint> points = SweepFrequencies(model, r.start, r.stop, r.count);
+        ASSERT_EQ(points.size(), static_cast<std::size_t>(r.count));
+        EXPECT_EQ(points.front().frequency, r.start);
+        EXPECT_EQ(points.back().frequency, r.stop);
+        const double logStep = std::log10(r.stop / r.start) / (r.count - 1);
+        for (int i = 1; i < r.count; ++i) {
+            const double even = r.start * std::pow(10.0, i * logStep);
+            ASSERT_GT(points[i].frequency, points[i - 1].frequency) << i;
+            EXPECT_NEAR(points[i].frequency / even, 1, 1e-12) << i;
+        }
+    }
+}
+
 TEST(FrequencySweepTest, EmptyRangesGiveNoPoints) {
     const CircuitModel model = seriesRlc(1, 1, 1);
     EXPECT_TRUE(SweepFrequencies(model, 0, 10, 200).empty());
