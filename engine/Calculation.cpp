@@ -14,7 +14,6 @@
 namespace {
 
 constexpr float kJoinTolerance = 200.0f;  // twips
-constexpr double kPi = 3.141592;          // as written: the shown phases depend on it
 
 // A walk that finds more partners than a column can hold, or more columns than there are parts,
 // has come back to a part it already took and would go round forever. Drawings with lines of
@@ -130,7 +129,8 @@ void writeResult(CircuitModel& model) {
 }  // namespace
 
 double PhaseDegrees(double re, double im) {
-    if (re != 0.0) return checkedDiv(checked(std::atan(checkedDiv(im, re)) * 180.0), kPi);
+    if (re != 0.0)
+        return checkedDiv(checked(std::atan(checkedDiv(im, re)) * 180.0), kCalculationPi);
     if (im > 0.0) return 90.0;
     if (im < 0.0) return -90.0;
     return 0.0;

@@ -1,7 +1,10 @@
 #include "engine/FrequencySweep.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <stdexcept>
 
 #include "engine/ArithmeticError.h"
@@ -17,29 +20,49 @@ std::optional<ReductionPlan> readPlan(const CircuitModel& model) {
     }
 }
 
+// Each frequency is the one before times the step's ratio, a product being far cheaper than a
+// power; every kRestart-th is a power again, so that the products' roundings never add up to
+// more than about 1e-14 of a frequency. The ends are taken as given, so that a sweep can start
+// exactly at the working frequency.
+std::vector<double> logSpaced(double start, double stop, int count) {
+    constexpr int kRestart = 64;
+    std::vector<double> frequencies(count);
+    const double logStart = std::log10(start);
+    const double logStep = (std::log10(stop) - logStart) / (count - 1);
+    const double ratio = std::pow(10.0, logStep);
+    double f = 0;
+    for (int i = 0; i < count; ++i) {
+        f = i % kRestart == 0 ? std::pow(10.0, logStart + i * logStep) : f * ratio;
+        frequencies[i] = f;
+    }
+    frequencies.front() = start;
+    frequencies.back() = stop;
+    return frequencies;
+}
+
 }  // namespace
 
 std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start, double stop,
                                          int count) {
     std::vector<SweepPoint> points;
     if (!(start > 0 && stop > start && count >= 2)) return points;
-    std::vector<double> frequencies(count);
-    const double logStart = std::log10(start);
-    const double logStep = (std::log10(stop) - logStart) / (count - 1);
-    for (int i = 0; i < count; ++i) {
-        // The ends are taken as given, so that a sweep can start exactly at the working frequency.
-        frequencies[i] = i == 0           ? start
-                         : i == count - 1 ? stop
-                                          : std::pow(10.0, logStart + i * logStep);
-    }
-    std::vector<std::optional<PlanResult>> results(count);
-    if (const std::optional<ReductionPlan> plan = readPlan(model))
-        plan->evaluateEach(frequencies, results);
+    const std::vector<double> frequencies = logSpaced(start, stop, count);
     points.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        const std::optional<PlanResult>& r = results[i];
-        points.push_back(r ? SweepPoint{frequencies[i], true, r->z, r->phase}
-                           : SweepPoint{frequencies[i], false, {}, 0.0});
+    const std::optional<ReductionPlan> plan = readPlan(model);
+    // A few hundred results at a time, on the stack: a vector of all of them would be allocated
+    // and its pages touched afresh on every sweep.
+    constexpr std::size_t kChunk = 256;
+    std::array<std::optional<PlanResult>, kChunk> results;
+    for (std::size_t first = 0; first < frequencies.size(); first += kChunk) {
+        const std::size_t n = std::min(kChunk, frequencies.size() - first);
+        const std::span<std::optional<PlanResult>> chunk(results.data(), n);
+        if (plan) plan->evaluateEach(std::span(frequencies).subspan(first, n), chunk);
+        for (std::size_t i = 0; i < n; ++i) {
+            const double f = frequencies[first + i];
+            const std::optional<PlanResult>& r = chunk[i];
+            points.push_back(r ? SweepPoint{f, true, r->z, r->phase}
+                               : SweepPoint{f, false, {}, 0.0});
+        }
     }
     return points;
 }
@@ -92,7 +115,7 @@ double logMiddle(double lo, double hi) {
 }
 
 // Bisection on the sign of the phase between two points of opposite sign.
-double phaseZeroNear(const ReductionPlan& plan, const SweepPoint& a, const SweepPoint& b) {
+double signChangeNear(const ReductionPlan& plan, const SweepPoint& a, const SweepPoint& b) {
     double lo = a.frequency, hi = b.frequency;
     const bool negativeAtLo = a.phase < 0;
     while (hi - lo > kRelativeWidth * lo) {
@@ -103,6 +126,19 @@ double phaseZeroNear(const ReductionPlan& plan, const SweepPoint& a, const Sweep
         ((r->phase < 0) == negativeAtLo ? lo : hi) = middle;
     }
     return logMiddle(lo, hi);
+}
+
+// Across a pole of |Z| (a lossless tank) the phase changes sign by jumping from +90° to -90°,
+// and the bisection ends at the pole. Only a search that ends nearer 0° than ±90° has found a
+// phase zero.
+constexpr double kPhaseZeroTolerance = 45;  // degrees
+
+std::optional<double> phaseZeroNear(const ReductionPlan& plan, const SweepPoint& a,
+                                    const SweepPoint& b) {
+    const double f = signChangeNear(plan, a, b);
+    const std::optional<PlanResult> r = resultAt(plan, f);
+    if (!r || !(std::fabs(r->phase) < kPhaseZeroTolerance)) return std::nullopt;
+    return f;
 }
 
 // Golden-section search on ln f between the extremum's two neighbours, for the least of
@@ -148,9 +184,11 @@ std::vector<Resonance> RefineResonances(const ReductionPlan& plan,
                                         const std::vector<SweepPoint>& points) {
     std::vector<Resonance> refined;
     scanResonances(points, [&](Resonance::Kind kind, std::size_t i) {
-        refined.push_back({kind, kind == Resonance::Kind::PhaseZero
-                                     ? phaseZeroNear(plan, points[i - 1], points[i])
-                                     : extremumNear(plan, kind, points[i - 1], points[i + 1])});
+        if (kind != Resonance::Kind::PhaseZero) {
+            refined.push_back({kind, extremumNear(plan, kind, points[i - 1], points[i + 1])});
+        } else if (const std::optional<double> f = phaseZeroNear(plan, points[i - 1], points[i])) {
+            refined.push_back({kind, *f});
+        }
     });
     return refined;
 }

@@ -7,10 +7,10 @@
 
 // The formulas a coil and a capacitor follow; every step throws ArithmeticError on a fault. The
 // angular frequency is formed first, and a capacitor divides -1 by the product C·ω.
+// 6.283184 as written, not 2π to full precision: the shown results depend on it.
+inline constexpr double kCalculationTwoPi = 6.283184;
 inline double AngularFrequency(double frequency) {
-    // 6.283184 as written, not 2π to full precision: the shown results depend on it.
-    constexpr double kTwoPi = 6.283184;
-    return checked(kTwoPi * frequency);
+    return checked(kCalculationTwoPi * frequency);
 }
 inline double CoilReactance(double henries, double omega) {
     return checked(henries * omega);

@@ -2,30 +2,19 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <cmath>
-#include <exception>
 #include <stdexcept>
 
-#include "engine/ArithmeticError.h"
 #include "engine/Calculation.h"
 #include "engine/CalculationTrace.h"
 #include "engine/CheckedMath.h"
-#include "engine/ComplexMath.h"
 #include "engine/PartImpedance.h"
-
-// One frequency on its way through the steps. The first fault ends its way, as it ends a
-// calculation, and is kept to be thrown again.
-struct ReductionPlan::Lane {
-    double frequency = 0;
-    Complex column, chain;
-    std::exception_ptr fault;
-    std::optional<PlanResult> result;
-};
 
 namespace {
 
 // Frequencies evaluated side by side: enough to keep the processor busy with independent
-// divisions, few enough that their registers stay in the first-level cache.
+// divisions, few enough that their values stay in the first-level cache.
 constexpr std::size_t kBlock = 64;
 
 // The drawing with every part's impedance moved into the closed first quadrant (resistance and
@@ -44,43 +33,181 @@ CircuitModel withHarmlessValues(const CircuitModel& model) {
     return copy;
 }
 
-Complex parallel(const Complex& x, const Complex& y) {
-    const Complex recipX = ComplexRecip(x);
-    const Complex recipY = ComplexRecip(y);
-    return ComplexRecip(ComplexAdd(recipX, recipY));
+// How a step's result is checked. A single evaluation throws where a calculation throws, with
+// the same message. A frequency among many is marked instead: the loop over the frequencies then
+// has neither a branch nor a call, and the compiler runs two of them in one instruction.
+// `where` runs a part of a step that a calculation makes only under a condition; a lane makes it
+// always, with meaningless values where the condition does not hold, and keeps its faults only
+// where it does.
+struct Throwing {
+    double finite(double x) const { return checked(x); }
+    double divide(double dividend, double divisor) const { return checkedDiv(dividend, divisor); }
+    template <typename Part>
+    double where(bool condition, Part part) {
+        return condition ? part(*this) : 0.0;
+    }
+};
+
+struct Marking {
+    bool failed = false;
+    double finite(double x) {
+        failed |= !(std::fabs(x) <= DBL_MAX);  // std::isfinite in a form that vectorises
+        return x;
+    }
+    double divide(double dividend, double divisor) {
+        failed |= divisor == 0.0;
+        return finite(dividend / divisor);
+    }
+    template <typename Part>
+    double where(bool condition, Part part) {
+        Marking own;
+        const double value = part(own);
+        failed |= condition & own.failed;
+        return value;
+    }
+};
+
+// The arithmetic of a calculation (ComplexMath.h, PartImpedance.h, the result step of
+// Calculation.cpp) expression for expression and check for check, so that the bits are the same
+// and a fault is found at the same step.
+
+template <typename Check>
+Complex add(const Complex& a, const Complex& b, Check& check) {
+    return {check.finite(a.re + b.re), check.finite(a.im + b.im)};
+}
+
+// ComplexDiv of 1 + j0 by z, the squared modulus rounded to a double before use.
+template <typename Check>
+Complex recip(const Complex& z, Check& check) {
+    const Complex one{1.0, 0.0};
+    const double d = check.finite(z.re * z.re + z.im * z.im);
+    const double re = check.divide(check.finite(one.im * z.im + one.re * z.re), d);
+    const double im = check.divide(check.finite(one.im * z.re - one.re * z.im), d);
+    return {re, im};
+}
+
+template <typename Check>
+Complex parallel(const Complex& x, const Complex& y, Check& check) {
+    const Complex recipX = recip(x, check);
+    const Complex recipY = recip(y, check);
+    return recip(add(recipX, recipY, check), check);
+}
+
+// The angular frequency is formed first, and a capacitor divides -1 by the product C·ω.
+template <typename Check>
+Complex coil(double henries, double frequency, Check& check) {
+    const double omega = check.finite(kCalculationTwoPi * frequency);
+    return {0.0, check.finite(henries * omega)};
+}
+
+template <typename Check>
+Complex capacitor(double farads, double frequency, Check& check) {
+    const double omega = check.finite(kCalculationTwoPi * frequency);
+    return {0.0, check.divide(-1.0, check.finite(farads * omega))};
+}
+
+// PhaseDegrees off the imaginary axis. The arctangent is a call, which a vectorised loop cannot
+// make: the lanes take theirs from a table filled beforehand, a single evaluation from std::atan.
+template <typename Check, typename Arctangent>
+double phaseOffAxis(double re, double im, Check& check, Arctangent arctangent) {
+    return check.divide(check.finite(arctangent(check.divide(im, re)) * 180.0), kCalculationPi);
+}
+
+double phaseOnAxis(double im) {
+    return im > 0.0 ? 90.0 : im < 0.0 ? -90.0 : 0.0;
+}
+
+// std::floor in instructions that SSE2 has for two doubles at once, which lack a rounding one,
+// for every x but -0, which the rounding below never passes (x + 0.5 is not -0). Adding 2^52 to
+// a magnitude below 2^52 and taking it away again rounds it to the nearest integer; where that
+// went up, one is taken off. Larger magnitudes are integers already and have 0 added and taken
+// away. Every step is made for every x, a constant chosen where they differ: a step made for
+// some x only would be a branch, which keeps the loop from vectorising.
+double floorOf(double x) {
+    constexpr double kTwoTo52 = 4503599627370496.0;
+    const double magnitude = std::fabs(x);
+    const double shift = magnitude < kTwoTo52 ? kTwoTo52 : 0.0;
+    const double nearest = std::copysign((magnitude + shift) - shift, x);
+    return nearest + (nearest > x ? -1.0 : 0.0);
 }
 
 // Half up to three decimals, also for negative values; 1000 is formed as 10^3.
-double roundToThousandths(double value) {
+template <typename Check>
+double roundToThousandths(double value, Check& check) {
     const double scale = std::pow(10.0, 3);
-    return checkedDiv(std::floor(checked(checked(scale * value) + 0.5)), scale);
+    return check.divide(floorOf(check.finite(check.finite(scale * value) + 0.5)), scale);
 }
 
 // The calculation's result step, fault checks and order included: a result whose magnitude,
-// phase or shown values overflow fails there.
-PlanResult resultOf(const Complex& z, double unitFactor) {
+// phase or shown values overflow fails there. On the imaginary axis the three fixed angles are
+// not rounded.
+template <typename Check, typename Arctangent>
+PlanResult resultOf(const Complex& z, double unitFactor, Check& check, Arctangent arctangent) {
     PlanResult result{};
     result.z = z;
-    const double magnitude = ComplexAbs(z);
-    result.phase = PhaseDegrees(z.re, z.im);
-    // On the imaginary axis the three fixed angles are not rounded.
-    result.phaseAngle = z.re != 0.0 ? roundToThousandths(result.phase) : result.phase;
-    result.shownAbs = roundToThousandths(checked(magnitude * unitFactor));
-    result.shownRe = roundToThousandths(checked(z.re * unitFactor));
-    result.shownIm = roundToThousandths(checked(z.im * unitFactor));
+    const double magnitude = std::sqrt(
+        check.finite(check.finite(std::pow(z.im, 2.0)) + check.finite(std::pow(z.re, 2.0))));
+    const bool onAxis = z.re == 0.0;
+    const double offAxis =
+        check.where(!onAxis, [&](auto& c) { return phaseOffAxis(z.re, z.im, c, arctangent); });
+    const double rounded =
+        check.where(!onAxis, [&](auto& c) { return roundToThousandths(offAxis, c); });
+    result.phase = onAxis ? phaseOnAxis(z.im) : offAxis;
+    result.phaseAngle = onAxis ? result.phase : rounded;
+    result.shownAbs = roundToThousandths(check.finite(magnitude * unitFactor), check);
+    result.shownRe = roundToThousandths(check.finite(z.re * unitFactor), check);
+    result.shownIm = roundToThousandths(check.finite(z.im * unitFactor), check);
     return result;
 }
 
-// Applies one step to every lane still on its way.
-template <typename Lanes, typename Apply>
-void forEachLane(Lanes lanes, Apply apply) {
-    for (auto& lane : lanes) {
-        if (lane.fault) continue;
-        try {
-            apply(lane);
-        } catch (const ArithmeticError&) {
-            lane.fault = std::current_exception();
-        }
+// The part of a step at a frequency; a resistor or an impedance part keeps its fixed value.
+template <typename Step, typename Check>
+Complex impedanceOf(const Step& step, double frequency, Check& check) {
+    switch (step.kind) {
+        case PartKind::Coil: return coil(step.value, frequency, check);
+        case PartKind::Capacitor: return capacitor(step.value, frequency, check);
+        case PartKind::Resistor:
+        case PartKind::Impedance: break;
+    }
+    return step.fixed;
+}
+
+}  // namespace
+
+// The values of kBlock frequencies on their way through the steps, one array per quantity so
+// that each step is a plain loop over the lanes. A lane that has faulted goes on with
+// meaningless values, which are never read.
+struct ReductionPlan::Block {
+    std::array<double, kBlock> frequency, columnRe, columnIm, chainRe, chainIm;
+    // The steps that faulted in each lane; only whether there is one matters. It is a double, as
+    // wide as the values beside it, because flags of another width keep the loops from
+    // vectorising with SSE2.
+    std::array<double, kBlock> faults;
+    // The result step's arctangents, then its values.
+    std::array<double, kBlock> arctangent, phase, phaseAngle, shownAbs, shownRe, shownIm;
+};
+
+namespace {
+
+// One lane's values while a step runs.
+struct Lane {
+    Complex column, chain;
+    double frequency;
+    std::size_t index;
+};
+
+// Runs one step for every lane. The loop covers the whole block, whatever the number of
+// frequencies, so that the compiler vectorises it without a remainder; everything it calls is
+// inlined, since a call in the loop would keep it from vectorising.
+template <typename Block, typename Body>
+[[gnu::flatten]] void forEachLane(Block& b, Body body) {
+    for (std::size_t i = 0; i < kBlock; ++i) {
+        Lane lane{{b.columnRe[i], b.columnIm[i]}, {b.chainRe[i], b.chainIm[i]}, b.frequency[i], i};
+        Marking check;
+        body(lane, check);
+        b.columnRe[i] = lane.column.re, b.columnIm[i] = lane.column.im;
+        b.chainRe[i] = lane.chain.re, b.chainIm[i] = lane.chain.im;
+        b.faults[i] += check.failed ? 1.0 : 0.0;
     }
 }
 
@@ -135,74 +262,115 @@ ReductionPlan::Step ReductionPlan::stepFor(Op op, const CircuitModel& model, int
 }
 
 PlanResult ReductionPlan::evaluate(double frequency) const {
-    Lane lane;
-    lane.frequency = frequency;
-    evaluateLanes({&lane, 1});
-    if (lane.fault) std::rethrow_exception(lane.fault);
-    return *lane.result;
+    Throwing check;
+    Complex column, chain;
+    for (const Step& step : mSteps) {
+        // The part's impedance is formed first, then combined, as a calculation takes a part and
+        // then joins it.
+        const auto part = [&] { return impedanceOf(step, frequency, check); };
+        switch (step.op) {
+            case Op::StartColumn: column = part(); break;
+            case Op::JoinColumn: column = parallel(column, part(), check); break;
+            case Op::AddToChain: chain = add(column, chain, check); break;
+            case Op::AddPartToChain: chain = add(part(), chain, check); break;
+            case Op::BridgeChain: chain = parallel(chain, part(), check); break;
+        }
+    }
+    return resultOf(chain, mUnitFactor, check, [](double q) { return std::atan(q); });
 }
 
 void ReductionPlan::evaluateEach(std::span<const double> frequencies,
                                  std::span<std::optional<PlanResult>> results) const {
     if (results.size() != frequencies.size())
         throw std::invalid_argument("one result is needed for every frequency");
-    std::array<Lane, kBlock> block;
+    Block block;
     for (std::size_t first = 0; first < frequencies.size(); first += kBlock) {
         const std::size_t count = std::min(kBlock, frequencies.size() - first);
-        const std::span<Lane> lanes(block.data(), count);
+        // Lanes past the last frequency repeat it; their results are not read.
+        for (std::size_t i = 0; i < kBlock; ++i)
+            block.frequency[i] = frequencies[first + std::min(i, count - 1)];
+        evaluateBlock(block);
         for (std::size_t i = 0; i < count; ++i) {
-            lanes[i] = Lane{};
-            lanes[i].frequency = frequencies[first + i];
+            if (block.faults[i] != 0.0) {
+                results[first + i].reset();
+                continue;
+            }
+            results[first + i] = PlanResult{{block.chainRe[i], block.chainIm[i]},
+                                            block.phase[i],
+                                            block.shownAbs[i],
+                                            block.shownRe[i],
+                                            block.shownIm[i],
+                                            block.phaseAngle[i]};
         }
-        evaluateLanes(lanes);
-        for (std::size_t i = 0; i < count; ++i) results[first + i] = lanes[i].result;
     }
 }
 
 // Step by step across all lanes rather than lane by lane: each step is looked at once, and the
 // arithmetic of different frequencies, which does not wait on itself, runs side by side. Each
 // lane still goes through its own steps in the calculation's order.
-void ReductionPlan::evaluateLanes(std::span<Lane> lanes) const {
-    for (const Step& step : mSteps) apply(lanes, step);
-    const double unitFactor = mUnitFactor;
-    forEachLane(lanes, [unitFactor](Lane& l) { l.result = resultOf(l.chain, unitFactor); });
+void ReductionPlan::evaluateBlock(Block& block) const {
+    block.columnRe.fill(0.0), block.columnIm.fill(0.0);
+    block.chainRe.fill(0.0), block.chainIm.fill(0.0);
+    block.faults.fill(0.0);
+    for (const Step& step : mSteps) apply(block, step);
+    finishBlock(block);
 }
 
-// The part's impedance is formed first, then combined, as a calculation takes a part and then
-// joins it.
-template <typename Impedance>
-void ReductionPlan::apply(std::span<Lane> lanes, Op op, Impedance impedance) {
+// The result step of every lane. The arctangents, calls, come first, one lane at a time; the
+// rest runs side by side. On the imaginary axis the quotient is meaningless, and its arctangent
+// is not used.
+void ReductionPlan::finishBlock(Block& block) const {
+    for (std::size_t i = 0; i < kBlock; ++i)
+        block.arctangent[i] = std::atan(block.chainIm[i] / block.chainRe[i]);
+    const double unitFactor = mUnitFactor;
+    forEachLane(block, [&](Lane& l, Marking& check) {
+        const double arctangent = block.arctangent[l.index];
+        const PlanResult r =
+            resultOf(l.chain, unitFactor, check, [arctangent](double) { return arctangent; });
+        const std::size_t i = l.index;
+        block.phase[i] = r.phase, block.phaseAngle[i] = r.phaseAngle;
+        block.shownAbs[i] = r.shownAbs, block.shownRe[i] = r.shownRe, block.shownIm[i] = r.shownIm;
+    });
+}
+
+// The kind of part and the kind of step are chosen once per step, outside the loop over the
+// lanes, so that the loop itself has no branch.
+template <typename PartAt>
+void ReductionPlan::apply(Block& block, Op op, PartAt partAt) {
     switch (op) {
-        case Op::StartColumn: forEachLane(lanes, [&](Lane& l) { l.column = impedance(l); }); return;
+        case Op::StartColumn:
+            return forEachLane(
+                block, [&](Lane& l, Marking& check) { l.column = partAt(l.frequency, check); });
         case Op::JoinColumn:
-            forEachLane(lanes, [&](Lane& l) { l.column = parallel(l.column, impedance(l)); });
-            return;
+            return forEachLane(block, [&](Lane& l, Marking& check) {
+                l.column = parallel(l.column, partAt(l.frequency, check), check);
+            });
         case Op::AddToChain:
-            forEachLane(lanes, [](Lane& l) { l.chain = ComplexAdd(l.column, l.chain); });
-            return;
+            return forEachLane(
+                block, [](Lane& l, Marking& check) { l.chain = add(l.column, l.chain, check); });
         case Op::AddPartToChain:
-            forEachLane(lanes, [&](Lane& l) { l.chain = ComplexAdd(impedance(l), l.chain); });
-            return;
+            return forEachLane(block, [&](Lane& l, Marking& check) {
+                l.chain = add(partAt(l.frequency, check), l.chain, check);
+            });
         case Op::BridgeChain:
-            forEachLane(lanes, [&](Lane& l) { l.chain = parallel(l.chain, impedance(l)); });
-            return;
+            return forEachLane(block, [&](Lane& l, Marking& check) {
+                l.chain = parallel(l.chain, partAt(l.frequency, check), check);
+            });
     }
 }
 
-void ReductionPlan::apply(std::span<Lane> lanes, const Step& step) {
+void ReductionPlan::apply(Block& block, const Step& step) {
     const double value = step.value;
     switch (step.kind) {
         case PartKind::Coil:
-            return apply(lanes, step.op, [value](const Lane& l) {
-                return Complex{0.0, CoilReactance(value, AngularFrequency(l.frequency))};
-            });
+            return apply(block, step.op,
+                         [value](double f, Marking& check) { return coil(value, f, check); });
         case PartKind::Capacitor:
-            return apply(lanes, step.op, [value](const Lane& l) {
-                return Complex{0.0, CapacitorReactance(value, AngularFrequency(l.frequency))};
-            });
+            return apply(block, step.op,
+                         [value](double f, Marking& check) { return capacitor(value, f, check); });
         case PartKind::Resistor:
         case PartKind::Impedance: break;
     }
     const Complex fixed = step.fixed;
-    apply(lanes, step.op, [fixed](const Lane&) { return fixed; });
+    apply(block, step.op, [fixed](double, Marking&) { return fixed; });
 }

@@ -56,14 +56,15 @@ private:
         Complex fixed;
     };
 
-    struct Lane;
+    struct Block;
 
     void readSteps(const CircuitModel& model);
     static Step stepFor(Op op, const CircuitModel& model, int slot);
-    template <typename Impedance>
-    static void apply(std::span<Lane> lanes, Op op, Impedance impedance);
-    static void apply(std::span<Lane> lanes, const Step& step);
-    void evaluateLanes(std::span<Lane> lanes) const;
+    void evaluateBlock(Block& block) const;
+    void finishBlock(Block& block) const;
+    template <typename PartAt>
+    static void apply(Block& block, Op op, PartAt partAt);
+    static void apply(Block& block, const Step& step);
 
     std::vector<Step> mSteps;
     SlotFlags mTaken{};

@@ -64,22 +64,6 @@ const Export kExports[] = {
     {"PDF保存", "savePdf", "周波数特性.pdf", "PDF (*.pdf)", &ResponseWindow::savePdf},
 };
 
-// A phase that changes sign across a pole of |Z| (a lossless tank) passes ±90°, not 0°; the
-// bisection then ends at the pole. Only a search that ends near 0° has found a phase zero.
-constexpr double kPhaseZeroTolerance = 45;  // degrees
-
-std::vector<Resonance> phaseZerosAtZero(const ReductionPlan& plan, std::vector<Resonance> found) {
-    std::erase_if(found, [&plan](const Resonance& r) {
-        if (r.kind != Resonance::Kind::PhaseZero) return false;
-        try {
-            return !(std::fabs(plan.evaluate(r.frequency).phase) < kPhaseZeroTolerance);
-        } catch (const ArithmeticError&) {
-            return true;
-        }
-    });
-    return found;
-}
-
 QString resonanceText(const Resonance& r) {
     const QString at = siText(r.frequency, QStringLiteral("Hz"));
     switch (r.kind) {
@@ -276,8 +260,7 @@ void ResponseWindow::sweep() {
             "この図は計算できません（図をたどると同じ素子に戻るか、座標が大きすぎます）");
     }
     mPoints = SweepFrequencies(mModel, mStart, mStop, mCount->value());
-    mResonances =
-        plan ? phaseZerosAtZero(*plan, RefineResonances(*plan, mPoints)) : std::vector<Resonance>{};
+    mResonances = plan ? RefineResonances(*plan, mPoints) : std::vector<Resonance>{};
     mWorking.reset();
     const double f0 = mModel.frequency;
     if (f0 > 0) {

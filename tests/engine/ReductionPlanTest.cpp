@@ -149,4 +149,59 @@ TEST(ReductionPlanTest, FailsWhereTheCalculationFails) {
     }
 }
 
+TEST(ReductionPlanTest, EachLaneOfABlockFailsOrSucceedsOnItsOwn) {
+    // Frequencies that fail (0 Hz for a capacitor, 1e300 Hz, 25 Hz for the large coil) between
+    // ones that do not, in runs shorter than a block, as long as one, and over its end.
+    const double cycle[] = {50, 0, 1e-3, 1e300, 7e5, 1e-300, 20, 25};
+    std::vector<CircuitModel> models;
+    CircuitModel coil = drawing::emptyModel();
+    drawing::placeValuedPart(coil, 6, 3000, 3000, 1e152);  // |Z|² overflows above about 21 Hz
+    models.push_back(coil);
+    oracle::DrawingGenerator generator(7);
+    std::array<int, oracle::kShapeCount> shapes{};
+    for (int i = 0; i < 6; ++i) models.push_back(generator.next(shapes).model);
+    Tally tally;
+    for (const std::size_t count : {1, 3, 64, 65, 131}) {
+        std::vector<double> frequencies(count);
+        for (std::size_t i = 0; i < count; ++i) frequencies[i] = cycle[(i * 5 + i / 8) % 8];
+        for (const CircuitModel& model : models) {
+            SCOPED_TRACE(testing::Message() << count << " frequencies");
+            expectPlanMatchesCalculate(model, frequencies, tally);
+        }
+    }
+    EXPECT_GT(tally.results, 500);
+    EXPECT_GT(tally.faults, 200);
+}
+
+TEST(ReductionPlanTest, ShownValuesAtTheEdgesOfTheirRounding) {
+    const struct {
+        double re, im, unitFactor;
+    } rows[] = {
+        {-0.0005, 0.0005, 1},                          // half up lands on 0 from both sides
+        {-0.0004999, 0.0004999, 1},                    // just short of it
+        {-2.5e-4, -1.5e-3, 1},                         // below 0 by less than a thousandth
+        {4503599627370.4955, -4503599627370.4955, 1},  // near 2^52 thousandths
+        {139668670261984.78, -34970035959034.508, 1},  // beyond it, where adding 2^52 rounds
+        {1e300, -1e300, 1e-3},                         // huge, and still shown
+        {1e-320, -1e-320, 1},                          // subnormal
+        {0, 5, 1},
+        {0, -5, 1},
+        {0, 0, 1},          // on the imaginary axis: fixed angles
+        {1e-300, 1e10, 1},  // a phase whose quotient overflows
+        {1, 1, 1e306},      // shown values that overflow while Z does not
+        {1e306, 0, 1},      // |Z| shown: its thousandths overflow
+    };
+    Tally tally;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << row.re << " + j" << row.im << ", unit " << row.unitFactor);
+        CircuitModel model = drawing::emptyModel();
+        drawing::placeValuedPart(model, 16, 3000, 3000, row.re, row.im);
+        model.resultUnitFactor = row.unitFactor;
+        expectPlanMatchesCalculate(model, {50}, tally);
+    }
+    EXPECT_GT(tally.results, 8);
+    EXPECT_GT(tally.faults, 1);
+}
+
 }  // namespace
