@@ -1,6 +1,5 @@
 #include "editor/DrawingArea.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -24,16 +23,20 @@ QString valueLabelName(int slot, int element) {
     return QStringLiteral("Label%1_%2").arg(slot + 7).arg(element);
 }
 
-// Only a regular file is opened: opening a FIFO of a bitmap's name would block the window for
-// good. The file is read anew each time, so a bitmap replaced while the program runs shows.
-void loadBitmap(QLabel* picture, const char* file) {
-    const QString path = QString::fromUtf8(file);
-    if (!QFileInfo(path).isFile()) return;
-    const QPixmap bitmap = readPixmap(path, "BMP");
-    if (!bitmap.isNull()) picture->setPixmap(bitmap);
-}
-
 }  // namespace
+
+// The file is read anew each time, so a bitmap replaced while the program runs shows. A picture
+// that still shows the pixmap made of the same pixels last time is left as it is: during a drag
+// every event reads the same bitmap.
+void DrawingArea::loadBitmap(int slot, const char* file) {
+    QImage image = readBitmapFile(QString::fromUtf8(file));
+    if (image.isNull()) return;
+    LoadedBitmap& loaded = mLoaded[slot];
+    QLabel* picture = mPictures[slot];
+    if (picture->pixmap().cacheKey() == loaded.pixmapKey && image == loaded.image) return;
+    picture->setPixmap(QPixmap::fromImage(image));
+    loaded = {std::move(image), picture->pixmap().cacheKey()};
+}
 
 DrawingArea::DrawingArea(QWidget* clientArea, const CircuitModel& model)
     : QObject(clientArea),
@@ -186,11 +189,11 @@ void DrawingArea::showDrawing() {
 }
 
 void DrawingArea::showDragBitmap(int slot) {
-    loadBitmap(mPictures[slot], kindRow(kindOfSlot(slot)).dragBitmapFile);
+    loadBitmap(slot, kindRow(kindOfSlot(slot)).dragBitmapFile);
 }
 
 void DrawingArea::showNormalBitmap(int slot) {
-    loadBitmap(mPictures[slot], kindRow(kindOfSlot(slot)).bitmapFile);
+    loadBitmap(slot, kindRow(kindOfSlot(slot)).bitmapFile);
 }
 
 void DrawingArea::showSymbols() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QPixmap>
 #include <array>
@@ -55,6 +56,13 @@ private:
     void buildLineImage(int imageNumber);
     void describePart(int slot);
     const QPixmap& builtInImage(const char* resource, const char* format);
+    void loadBitmap(int slot, const char* file);
+
+    // A bitmap file's pixels as last read for a picture, and the key of the pixmap made of them.
+    struct LoadedBitmap {
+        QImage image;
+        qint64 pixmapKey = 0;
+    };
 
     QWidget* mClientArea;
     const CircuitModel& mModel;
@@ -63,4 +71,5 @@ private:
     std::array<QLabel*, 2 * kLinesPerKind + 1> mImages{};
     std::array<std::vector<ValueLabel*>, kSlotCount + 1> mValueLabels;
     std::map<std::string_view, QPixmap> mBuiltInImages;  // by resource name
+    std::array<LoadedBitmap, kSlotCount + 1> mLoaded;
 };

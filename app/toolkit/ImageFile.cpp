@@ -1,11 +1,16 @@
 #include "app/toolkit/ImageFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -76,6 +81,49 @@ QImage readPlainBitmap(const QByteArray& bytes) {
     return image;
 }
 
+namespace {
+
+// Up to `size` bytes of an open file, fewer when it ends sooner.
+QByteArray readBytes(int descriptor, qint64 size) {
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = read(descriptor, bytes.data() + got, std::size_t(bytes.size() - got));
+        if (n <= 0) break;
+        got += n;
+    }
+    bytes.truncate(got);
+    return bytes;
+}
+
+// Qt's reader of the one format, no other asked.
+QImage readWithQt(QImageReader&& reader) {
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+}  // namespace
+
+// Opened without waiting for a writer, so that a FIFO is found out by its status, not by a read
+// that never returns; one status call and one read serve a bitmap of the usual size.
+QImage readBitmapFile(const QString& path) {
+    const int descriptor =
+        open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) return {};
+    struct stat status {};
+    const bool regular = fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+    const bool plainSize = regular && status.st_size <= kLargestPlainBitmap;
+    const QByteArray bytes = plainSize ? readBytes(descriptor, status.st_size) : QByteArray();
+    close(descriptor);
+    if (!regular) return {};
+    if (!plainSize) return readWithQt(QImageReader(path, "BMP"));
+    QImage image = readPlainBitmap(bytes);
+    if (!image.isNull()) return image;
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    return readWithQt(QImageReader(&buffer, "BMP"));
+}
+
 QPixmap readPixmap(const QString& path, const char* format) {
     if (qstrcmp(format, "BMP") == 0) {
         QFile file(path);
@@ -84,7 +132,5 @@ QPixmap readPixmap(const QString& path, const char* format) {
             if (!image.isNull()) return QPixmap::fromImage(image);
         }
     }
-    QImageReader reader(path, format);
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    return QPixmap::fromImage(readWithQt(QImageReader(path, format)));
 }

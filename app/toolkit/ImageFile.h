@@ -13,6 +13,11 @@ class QString;
 // is read on every call: nothing is kept between calls. A null pixmap when it cannot be read.
 QPixmap readPixmap(const QString& path, const char* format);
 
+// The image of a bitmap file in the file system, read on every call, or a null image. Only a
+// regular file is read: a FIFO or device of that name gives a null image at once rather than
+// blocking the window for good.
+QImage readBitmapFile(const QString& path);
+
 // The image a plain bitmap file's bytes hold, as Qt's BMP reader makes it; a null image for any
 // other file, which Qt's reader is then left to read.
 QImage readPlainBitmap(const QByteArray& bytes);

@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include "WindowTest.h"
+#include "editor/DrawingArea.h"
 
 namespace {
 
@@ -217,6 +218,30 @@ TEST_F(DragDropTest, LinesArePlacedAtTheirParkingPositions) {
     user.click("Command7");
     EXPECT_TRUE(image(2)->isVisible());
     EXPECT_EQ(image(2)->pos(), QPoint(80, 224));
+}
+
+// A picture shows each bitmap it is given, also one it showed before with the symbol shown in
+// between: the picture is left as it is only while it still shows the same pixels.
+TEST(DrawingAreaBitmapTest, ShowsEachBitmapGivenInTurn) {
+    QWidget clientArea;
+    const CircuitModel model;
+    DrawingArea area(&clientArea, model);
+    const auto shown = [&area] {
+        return area.picture(1)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const auto file = [](const char* name) {
+        return QImage(QString::fromUtf8(name)).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage symbol = shown();
+    area.showDragBitmap(1);
+    area.showDragBitmap(1);
+    EXPECT_EQ(shown(), file("Drag抵抗.bmp"));
+    area.showSymbols();
+    EXPECT_EQ(shown(), symbol);
+    area.showDragBitmap(1);
+    EXPECT_EQ(shown(), file("Drag抵抗.bmp"));
+    area.showNormalBitmap(1);
+    EXPECT_EQ(shown(), file("抵抗.bmp"));
 }
 
 }  // namespace
