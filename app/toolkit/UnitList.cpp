@@ -16,10 +16,11 @@ QFont defaultFace() {
 
 // Made editable through a line edit of its own rather than setEditable, which would also build
 // the popup list at once: the list waits for its first showing.
-UnitList::UnitList(const QString& text, QWidget* parent) : QComboBox(parent) {
+UnitList::UnitList(const QString& text, QWidget* parent, Face face)
+    : QComboBox(parent), mFace(face) {
     auto* edit = new QLineEdit(this);
     edit->setPalette(palette());
-    edit->setFont(defaultFace());
+    if (face == Face::Default) edit->setFont(defaultFace());
     setLineEdit(edit);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
@@ -33,7 +34,7 @@ void UnitList::showPopup() {
     if (!mListReady) {
         // What setEditable gives the list of an editable combo box.
         view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        view()->setFont(defaultFace());
+        if (mFace == Face::Default) view()->setFont(defaultFace());
         mListReady = true;
     }
     QComboBox::showPopup();
