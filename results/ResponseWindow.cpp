@@ -104,15 +104,12 @@ bool writeAll(QIODevice& file, const std::string& text) {
 }  // namespace
 
 ResponseWindow::ResponseWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool),
-      mUpdate(this, [this] { sweep(); }),
+    : FollowingWindow(parent),
       mStart(kDefaultStart),
       mStop(kDefaultStop),
       mReference(kDefaultReference) {
     setObjectName(QStringLiteral("ResponseWindow"));
     setWindowTitle(QStringLiteral("周波数特性"));
-    setFont(minchoFont());
-    loadInitialState(mModel);
     buildControls();
     sweep();
 }
@@ -222,18 +219,8 @@ QWidget* ResponseWindow::buildViews() {
     return mViews;
 }
 
-void ResponseWindow::follow(const CircuitModel& model) {
-    mModel = model;
-    mUpdate.request();
-}
-
-void ResponseWindow::flush() {
-    mUpdate.flush();
-}
-
-void ResponseWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    mUpdate.windowShown();
+void ResponseWindow::showModel() {
+    sweep();
 }
 
 // A range that cannot be swept is refused where it was typed; the texts stay as typed and the

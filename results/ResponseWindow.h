@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QWidget>
 #include <array>
 #include <optional>
 #include <vector>
 
 #include "engine/FrequencySweep.h"
 #include "model/CircuitModel.h"
-#include "results/FrameUpdate.h"
+#include "results/FollowingWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -21,17 +20,11 @@ class SmithChart;
 // "周波数特性": the drawn network's impedance over a range of frequencies, from the same
 // reduction as the calculate command, in four views (|Z| and phase, R and X, Nyquist, Smith
 // chart), with the resonances, a readout of the point under the pointer and the working
-// frequency marked. Values are in the model's result unit. The window works on its own copy of
-// the model and never touches the main window's fields or marks.
-class ResponseWindow : public QWidget {
+// frequency marked. Values are in the model's result unit.
+class ResponseWindow : public FollowingWindow {
     Q_OBJECT
 public:
     explicit ResponseWindow(QWidget* parent);
-
-    // Takes a copy of the model and sweeps it within a frame; a burst of calls sweeps the last.
-    void follow(const CircuitModel& model);
-    // Sweeps a followed model now.
-    void flush();
 
     const std::vector<SweepPoint>& points() const { return mPoints; }
     const std::vector<Resonance>& resonances() const { return mResonances; }
@@ -51,10 +44,8 @@ signals:
     // After each sweep shown.
     void updated();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
+    void showModel() override;
     void buildControls();
     QWidget* buildViews();
     void sweep();
@@ -71,8 +62,6 @@ private:
     void askAndSave(const QString& title, const QString& fileName, const QString& filter,
                     bool (ResponseWindow::*save)(const QString&));
 
-    CircuitModel mModel;
-    FrameUpdate mUpdate;
     double mStart;
     double mStop;
     double mReference;  // Z0, ohms

@@ -8,7 +8,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/toolkit/Appearance.h"
 #include "engine/ArithmeticError.h"
 #include "engine/Calculation.h"
 #include "engine/NoPartPlacedError.h"
@@ -78,12 +77,9 @@ QString arithmeticFailure(const ArithmeticError& error) {
 
 }  // namespace
 
-StepsWindow::StepsWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool), mUpdate(this, [this] { showDrawing(); }) {
+StepsWindow::StepsWindow(QWidget* parent) : FollowingWindow(parent) {
     setObjectName(QStringLiteral("StepsWindow"));
     setWindowTitle(QStringLiteral("計算過程"));
-    setFont(minchoFont());
-    loadInitialState(mModel);
 
     mFailure = new QLabel;
     mFailure->setObjectName(QStringLiteral("calculationError"));
@@ -114,26 +110,12 @@ StepsWindow::StepsWindow(QWidget* parent)
     layout->addWidget(mNotInResult);
     layout->addWidget(mWiredCheck);
     layout->addWidget(buttons);
-    showDrawing();
-}
-
-void StepsWindow::follow(const CircuitModel& model) {
-    mModel = model;
-    mUpdate.request();
-}
-
-void StepsWindow::flush() {
-    mUpdate.flush();
-}
-
-void StepsWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    mUpdate.windowShown();
+    showModel();
 }
 
 // The steps come from a calculation of a copy, so that they are the calculation's own; when it
 // fails, the steps made before the fault stay listed above the reason.
-void StepsWindow::showDrawing() {
+void StepsWindow::showModel() {
     CircuitModel copy = mModel;
     CalculationTrace trace;
     QString failure;
