@@ -93,9 +93,7 @@ QWidget* createControl(const ControlRow& row, QWidget* container) {
             widget = field;
             break;
         }
-        case ControlType::Combo:
-            widget = new UnitList(caption, container, UnitList::Face::Default);
-            break;
+        case ControlType::Combo: widget = new UnitList(caption, container); break;
     }
     widget->setObjectName(QString::fromLatin1(row.name));
     // Set on each control: the frames' style sheet would otherwise give them the default face.

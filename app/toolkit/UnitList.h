@@ -9,15 +9,10 @@
 class UnitList : public QComboBox {
     Q_OBJECT
 public:
-    // The face of the units, in the edit field as in the popup list: the window's, or the
-    // application's default face whatever the window around has.
-    enum class Face { Inherited, Default };
-
-    explicit UnitList(const QString& text, QWidget* parent = nullptr, Face face = Face::Inherited);
+    explicit UnitList(const QString& text, QWidget* parent = nullptr);
 
     void showPopup() override;
 
 private:
-    Face mFace;
     bool mListReady = false;
 };
