@@ -157,9 +157,7 @@ bool DrawingDocument::saveAs() {
 bool DrawingDocument::writeTo(const QString& path) {
     const DrawingFileContents contents = captureFileContents(mModel);
     const QByteArray bytes = encodeDrawingFile(contents);
-    const bool saved = saveFile(
-        mWindow, path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
-    if (!saved) return false;
+    if (!saveBytes(mWindow, path, bytes)) return false;
     mPath = QFileInfo(path).absoluteFilePath();
     mSaved = contents;
     mFileName->setText(QFileInfo(mPath).fileName());
@@ -190,9 +188,7 @@ void DrawingDocument::exportNetlist() {
                                      QStringLiteral("回路.cir"),
                                      QStringLiteral("SPICE ネットリスト (*.cir)"), folder());
     if (path.isEmpty()) return;
-    const QByteArray bytes = QByteArray::fromStdString(netlist.text);
-    saveFile(mWindow, path,
-             [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    saveBytes(mWindow, path, QByteArray::fromStdString(netlist.text));
 }
 
 QString DrawingDocument::folder() const {

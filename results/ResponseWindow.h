@@ -8,10 +8,10 @@
 #include "model/CircuitModel.h"
 #include "results/FollowingWindow.h"
 
+class ChartImage;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPainter;
 class QSpinBox;
 class QTabWidget;
 class ResponseChart;
@@ -50,15 +50,11 @@ private:
     QWidget* buildViews();
     void sweep();
     void showCurrentView();
-    void showDrawingMessage(const QString& planProblem);
     void listResonances();
     void showReadout(int index);
-    QString pointText(const SweepPoint& p) const;
     void readReferenceImpedance();
     void showProblems();
-    QString titleLine() const;
-    QSize exportSize() const;
-    void paintExport(QPainter& painter) const;
+    ChartImage image() const;
     void askAndSave(const QString& title, const QString& fileName, const QString& filter,
                     bool (ResponseWindow::*save)(const QString&));
 

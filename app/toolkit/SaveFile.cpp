@@ -49,6 +49,11 @@ bool saveFile(QWidget* parent, const QString& path, const std::function<bool(QIO
     return true;
 }
 
+bool saveBytes(QWidget* parent, const QString& path, const QByteArray& bytes) {
+    return saveFile(parent, path,
+                    [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+}
+
 QString askSavePath(QWidget* parent, const QString& title, const QString& fileName,
                     const QString& filter, const QString& folder) {
     QFileDialog dialog(parent, title, folder.isEmpty() ? documentsFolder() : folder, filter);

@@ -12,6 +12,9 @@ class QWidget;
 // message box naming the path and the reason. Returns whether the file was saved.
 bool saveFile(QWidget* parent, const QString& path, const std::function<bool(QIODevice&)>& write);
 
+// The same for a file whose whole content is at hand.
+bool saveBytes(QWidget* parent, const QString& path, const QByteArray& bytes);
+
 // Asks where to save, starting in `folder` (the user's documents folder when empty) with the
 // suggested file name. The chosen filter's suffix is added to a name that has none. Empty when
 // the user cancels.
