@@ -11,8 +11,10 @@
 #include <optional>
 
 #include "app/toolkit/Appearance.h"
+#include "results/ChartAxes.h"
 #include "results/LogScale.h"
 #include "results/NumberLabels.h"
+#include "results/PointRuns.h"
 #include "results/ResultUnits.h"
 
 namespace {
@@ -20,12 +22,9 @@ namespace {
 const QColor kFirstColour(27, 58, 140);
 const QColor kSecondColour(192, 24, 24);
 const QColor kMarkerColour(0, 128, 0);
-constexpr double kLineWidth = 1.5;
 constexpr double kMarkerSize = 10;
 // Logical pixels: a chart that reads at a glance.
 constexpr QSize kChartMinimumSize(640, 400);
-// Share of a linear range added at each end, so that no curve runs along the frame.
-constexpr double kPadding = 0.05;
 // Decades added below and above the |Z| curve before the axis is widened to whole decades.
 constexpr double kMagnitudeRoom = 0.1;
 
@@ -33,78 +32,8 @@ double magnitude(const SweepPoint& p) {
     return std::hypot(p.z.re, p.z.im);
 }
 
-// The runs of points a quantity has between the frequencies where it has no value.
-template <typename Map>
-std::vector<QList<QPointF>> runsOf(const std::vector<SweepPoint>& points, Map map) {
-    std::vector<QList<QPointF>> runs;
-    bool open = false;
-    for (const SweepPoint& p : points) {
-        const std::optional<QPointF> at = p.valid ? map(p) : std::nullopt;
-        if (!at || !std::isfinite(at->x()) || !std::isfinite(at->y())) {
-            open = false;
-            continue;
-        }
-        if (!open) {
-            runs.emplace_back();
-            runs.back().reserve(static_cast<qsizetype>(points.size()));
-            open = true;
-        }
-        runs.back().append(*at);
-    }
-    return runs;
-}
-
-struct Span {
-    double low = INFINITY;
-    double high = -INFINITY;
-
-    bool empty() const { return low > high; }
-    void take(const std::vector<QList<QPointF>>& runs, double (QPointF::*coordinate)() const) {
-        for (const QList<QPointF>& run : runs)
-            for (const QPointF& p : run) {
-                low = std::min(low, (p.*coordinate)());
-                high = std::max(high, (p.*coordinate)());
-            }
-    }
-};
-
-// Room around the values, also for a span of one value, and round numbers at the ticks.
-void setLinearRange(QValueAxis* axis, Span span) {
-    if (span.empty()) span = {-1, 1};
-    double room = (span.high - span.low) * kPadding;
-    if (room == 0) room = span.high != 0 ? std::fabs(span.high) * 2 * kPadding : 1;
-    axis->setRange(span.low - room, span.high + room);
-    axis->applyNiceNumbers();
-}
-
 QString unitText(double factor) {
     return QString::fromStdString(resultUnitText(factor));
-}
-
-void setTitle(QAbstractAxis* axis, const QString& title) {
-    if (axis->titleText() != title) axis->setTitleText(title);
-}
-
-QValueAxis* linearAxis(const QString& title) {
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setTitleFont(minchoFont(9));
-    axis->setLabelFormat(QStringLiteral("%g"));
-    return axis;
-}
-
-QCategoryAxis* logAxis(const QString& title) {
-    auto* axis = new QCategoryAxis;
-    axis->setTitleText(title);
-    axis->setTitleFont(minchoFont(9));
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    return axis;
-}
-
-QPen pen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine) {
-    QPen p(colour, kLineWidth, style);
-    p.setCosmetic(true);
-    return p;
 }
 
 }  // namespace
@@ -137,21 +66,21 @@ void ResponseChart::buildFrequencyAxes() {
         mChart->addAxis(mMagnitude, Qt::AlignLeft);
         mChart->addAxis(mPhase, Qt::AlignRight);
         left = mMagnitude, right = mPhase;
-        mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("|Z|"), pen(kFirstColour),
-                                                mFrequency, left);
+        mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("|Z|"),
+                                                chartPen(kFirstColour), mFrequency, left);
         mSecond = std::make_unique<GappedSeries>(mChart, QStringLiteral("位相角"),
-                                                 pen(kSecondColour), mFrequency, right);
+                                                 chartPen(kSecondColour), mFrequency, right);
     } else {
         mLinearY = linearAxis({});
         mChart->addAxis(mLinearY, Qt::AlignLeft);
         left = mLinearY;
-        mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("R"), pen(kFirstColour),
+        mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("R"), chartPen(kFirstColour),
                                                 mFrequency, left);
-        mSecond = std::make_unique<GappedSeries>(mChart, QStringLiteral("X"), pen(kSecondColour),
-                                                 mFrequency, left);
+        mSecond = std::make_unique<GappedSeries>(mChart, QStringLiteral("X"),
+                                                 chartPen(kSecondColour), mFrequency, left);
     }
     mMarkerLine = new QLineSeries;
-    mMarkerLine->setPen(pen(kMarkerColour, Qt::DashLine));
+    mMarkerLine->setPen(chartPen(kMarkerColour, Qt::DashLine));
     mChart->addSeries(mMarkerLine);
     mMarkerLine->attachAxis(mFrequency);
     mMarkerLine->attachAxis(left);
@@ -162,7 +91,7 @@ void ResponseChart::buildNyquistAxes() {
     mLinearY = linearAxis({});
     mChart->addAxis(mLinearX, Qt::AlignBottom);
     mChart->addAxis(mLinearY, Qt::AlignLeft);
-    mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("Z"), pen(kFirstColour),
+    mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("Z"), chartPen(kFirstColour),
                                             mLinearX, mLinearY);
     mMarkerPoint = new QScatterSeries;
     mMarkerPoint->setColor(kMarkerColour);
@@ -241,7 +170,7 @@ void ResponseChart::showResistanceReactance(const ResponseData& data) {
     span.take(resistance, &QPointF::y);
     span.take(reactance, &QPointF::y);
     showFrequencyAxis(data.start, data.stop);
-    setTitle(mLinearY, QStringLiteral("R, X (") + unitText(factor) + u')');
+    setAxisTitle(mLinearY, QStringLiteral("R, X (") + unitText(factor) + u')');
     setLinearRange(mLinearY, span);
     markFrequency(data, mLinearY->min(), mLinearY->max());
     mFirst->setRuns(resistance);
@@ -258,8 +187,8 @@ void ResponseChart::showNyquist(const ResponseData& data) {
     across.take(curve, &QPointF::x);
     up.take(curve, &QPointF::y);
     const QString unit = unitText(factor);
-    setTitle(mLinearX, QStringLiteral("R (") + unit + u')');
-    setTitle(mLinearY, QStringLiteral("−X (") + unit + u')');
+    setAxisTitle(mLinearX, QStringLiteral("R (") + unit + u')');
+    setAxisTitle(mLinearY, QStringLiteral("−X (") + unit + u')');
     setLinearRange(mLinearX, across);
     setLinearRange(mLinearY, up);
     QList<QPointF> marker;
