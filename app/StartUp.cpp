@@ -13,6 +13,7 @@
 #include "app/Form1.h"
 #include "app/JapaneseButtonTexts.h"
 #include "app/SizedIconEngine.h"
+#include "app/toolkit/Appearance.h"
 
 namespace {
 
@@ -77,6 +78,9 @@ void prepareApplication(QApplication& app) {
     if (QStyle* chosen = QStyleFactory::create(QApplication::style()->name()))
         QApplication::setStyle(new DeferredIconsStyle(chosen));
     QApplication::setWindowIcon(applicationIcon());
+    // One face for every window, Qt's own dialogs and message boxes too; the text fields then lay
+    // out their first, empty line in it, so that no second face is loaded at start.
+    QApplication::setFont(minchoFont());
     installQtCatalogues(app);
 }
 

@@ -1,11 +1,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFont>
 #include <QLineEdit>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include "app/toolkit/Appearance.h"
 #include "app/toolkit/UnitList.h"
 
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // the edit field from the start and in the popup list, which is built only when it first opens.
 TEST(UnitListTest, ShowsTheWindowsFaceInTheFieldAndInTheListFirstOpened) {
     QWidget window;
-    window.setFont(minchoFont());
+    window.setFont(QFont(QStringLiteral("IPAGothic")));
     auto* units = new UnitList(QStringLiteral("Ω"), &window);
     units->addItems({QStringLiteral("Ω"), QStringLiteral("ＫΩ"), QStringLiteral("ＭΩ")});
     window.show();
