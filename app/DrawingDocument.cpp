@@ -13,6 +13,8 @@
 #include "app/toolkit/Messages.h"
 #include "app/toolkit/SaveFile.h"
 #include "engine/SpiceNetlist.h"
+#include "engine/WiredCheck.h"
+#include "results/WiredCheckText.h"
 
 namespace {
 
@@ -45,12 +47,15 @@ void DrawingDocument::buildMenus(QMenuBar* bar, QAction* before, QAction* quit) 
     auto* file = new QMenu(QStringLiteral("ファイル(&F)"), bar);
     file->setObjectName(QStringLiteral("menuFile"));
     bar->insertMenu(before, file);
-    connect(addAction(file, QStringLiteral("新規"), "actionNew", {QKeySequence::New}),
-            &QAction::triggered, this, &DrawingDocument::newDrawing);
-    connect(addAction(file, QStringLiteral("開く..."), "actionOpen", {QKeySequence::Open}),
+    connect(
+        addAction(file, QStringLiteral("新規"), "actionNew", {QKeySequence(Qt::CTRL | Qt::Key_N)}),
+        &QAction::triggered, this, &DrawingDocument::newDrawing);
+    connect(addAction(file, QStringLiteral("開く..."), "actionOpen",
+                      {QKeySequence(Qt::CTRL | Qt::Key_O)}),
             &QAction::triggered, this, &DrawingDocument::open);
-    connect(addAction(file, QStringLiteral("保存"), "actionSave", {QKeySequence::Save}),
-            &QAction::triggered, this, &DrawingDocument::save);
+    connect(
+        addAction(file, QStringLiteral("保存"), "actionSave", {QKeySequence(Qt::CTRL | Qt::Key_S)}),
+        &QAction::triggered, this, &DrawingDocument::save);
     connect(addAction(file, QStringLiteral("名前を付けて保存..."), "actionSaveAs",
                       {QKeySequence(QStringLiteral("Ctrl+Shift+S"))}),
             &QAction::triggered, this, &DrawingDocument::saveAs);
@@ -65,7 +70,7 @@ void DrawingDocument::buildMenus(QMenuBar* bar, QAction* before, QAction* quit) 
     edit->setObjectName(QStringLiteral("menuEdit"));
     bar->insertMenu(before, edit);
     const QString undoText = QStringLiteral("元に戻す"), redoText = QStringLiteral("やり直し");
-    QAction* undo = addAction(edit, undoText, "actionUndo", {QKeySequence::Undo});
+    QAction* undo = addAction(edit, undoText, "actionUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
     QAction* redo = addAction(
         edit, redoText, "actionRedo",
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
@@ -180,10 +185,9 @@ void DrawingDocument::exportNetlist() {
                                                   "より大きい周波数が要ります。「周波数」で"
                                                   "設定してください。"));
     if (netlist.refusal != SpiceNetlist::Refusal::None)
-        return showCriticalMessage(mWindow,
-                                   QStringLiteral("図の配線から端子間のインピーダンスを求め"
-                                                  "られません（素子がない、端子間がつながっ"
-                                                  "ていない、または解けない配線です）。"));
+        return showCriticalMessage(
+            mWindow, QStringLiteral("図の配線から端子間のインピーダンスを求められません。\n") +
+                         wiredCheckText(CheckWiredDrawing(mModel), mModel.resultUnitFactor));
     const QString path = askSavePath(mWindow, QStringLiteral("SPICE ネットリスト書き出し"),
                                      QStringLiteral("回路.cir"),
                                      QStringLiteral("SPICE ネットリスト (*.cir)"), folder());

@@ -18,7 +18,8 @@ void buildMainMenu(Form1& form, DrawingDocument& document) {
     // "終了" in the menu is the "終了" command.
     auto* quit = new QAction(QStringLiteral("終了"), &form);
     quit->setObjectName(QStringLiteral("actionQuit"));
-    quit->setShortcut(QKeySequence::Quit);
+    // Fixed, not the platform's quit key, which some platforms leave unbound.
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QObject::connect(quit, &QAction::triggered, &form, &Form1::Command5_Click);
     document.buildMenus(bar, view->menuAction(), quit);
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));

@@ -1,11 +1,11 @@
 #include "results/ResultFields.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QStatusBar>
 
 #include "app/services/NumberText.h"
 #include "app/services/NumericText.h"
+#include "app/toolkit/StatusText.h"
 #include "engine/WiredCheck.h"
 #include "results/WiredCheckText.h"
 
@@ -19,9 +19,11 @@ QString localText(double value) {
 }  // namespace
 
 ResultFields::ResultFields(const QWidget* clientArea, QStatusBar* statusBar)
-    : mCheck(new QLabel(statusBar)) {
+    : mCheck(new StatusText(statusBar)) {
     mCheck->setObjectName(QStringLiteral("wiredCheck"));
-    statusBar->addPermanentWidget(mCheck);
+    // Stretched: the verdict takes whatever room the file name leaves.
+    statusBar->addPermanentWidget(mCheck, 1);
+    mCheck->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (int i = 1; i <= 4; ++i)
         mFields[i] = clientArea->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i));
 }
@@ -33,12 +35,12 @@ void ResultFields::show(const CircuitModel& model) {
     mFields[3]->setText(localText(model.shownIm));
     const WiredCheck check = CheckWiredDrawing(model);
     const QString left = notInResultText(check, model);
-    mCheck->setText(wiredCheckText(check, model.resultUnitFactor) +
-                    (left.isEmpty() ? QString() : QStringLiteral("　") + left));
+    mCheck->setStatus(wiredCheckText(check, model.resultUnitFactor) +
+                      (left.isEmpty() ? QString() : QStringLiteral("　") + left));
 }
 
 void ResultFields::clear() {
     for (int i = 1; i <= 4; ++i)
         if (!mFields[i]->text().isEmpty()) mFields[i]->setText(QString());
-    if (!mCheck->text().isEmpty()) mCheck->clear();
+    if (!mCheck->text().isEmpty()) mCheck->setStatus(QString());
 }

@@ -4,15 +4,16 @@
 
 #include "model/CircuitModel.h"
 
-class QLabel;
 class QLineEdit;
 class QStatusBar;
 class QWidget;
+class StatusText;
 
 // The four result fields Text1..Text4 of the main window: |Z|, real and imaginary part, phase.
 // They show the model's last result with the system's decimal separator and are emptied
 // whenever that result is withdrawn. Beside them, in the status bar, the wired check of the
-// result ("wiredCheck"), emptied with them so that no stale verdict stays.
+// result ("wiredCheck"), emptied with them so that no stale verdict stays; a verdict too long
+// for the status bar is cut off at its end, the whole of it in its tooltip.
 class ResultFields {
 public:
     ResultFields(const QWidget* clientArea, QStatusBar* statusBar);
@@ -24,5 +25,5 @@ public:
 
 private:
     std::array<QLineEdit*, 5> mFields{};  // Text1..Text4
-    QLabel* mCheck;
+    StatusText* mCheck;
 };

@@ -18,7 +18,7 @@ QString verdict(const WiredCheck& check, double factor) {
         case WiredOutcome::NoPort:
             return QStringLiteral("計算の道筋が終わらず、端子が決まりません");
         case WiredOutcome::Singular: return QStringLiteral("解けません（特異）");
-        case WiredOutcome::PortOneNode:
+        case WiredOutcome::PortOneNode: return QStringLiteral("端子間が短絡しています");
         case WiredOutcome::PortOpen: return QStringLiteral("端子間がつながっていません");
     }
     const Complex& wired = *check.impedance;

@@ -4,9 +4,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -145,6 +147,34 @@ TEST_F(Form1Test, EndCommandClosesTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(find<QPushButton>("Command5"), Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
+    // The end leaves Qt's quit flag set, which would end every later modal loop of this process
+    // at once; the application's own loop clears it when it returns.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+}
+
+// The menu bar's menus in order, each with its commands' texts and keys.
+TEST_F(Form1Test, MenusOfferTheirCommandsWithTheirKeys) {
+    QStringList titles;
+    for (QAction* menu : form.menuBar()->actions()) titles << menu->text();
+    EXPECT_EQ(titles, QStringList({QStringLiteral("ファイル(&F)"), QStringLiteral("編集(&E)"),
+                                   QStringLiteral("表示(&V)"), QStringLiteral("ヘルプ(&H)")}));
+    const std::pair<const char*, const char*> commands[] = {
+        {"actionNew", "新規|Ctrl+N"},
+        {"actionOpen", "開く...|Ctrl+O"},
+        {"actionSave", "保存|Ctrl+S"},
+        {"actionSaveAs", "名前を付けて保存...|Ctrl+Shift+S"},
+        {"actionQuit", "終了|Ctrl+Q"},
+        {"actionUndo", "元に戻す|Ctrl+Z"},
+        {"actionRedo", "やり直し|Ctrl+Y|Ctrl+Shift+Z"}};
+    for (const auto& [name, expected] : commands) {
+        const auto* action = form.findChild<QAction*>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        QStringList shown{action->text()};
+        for (const QKeySequence& key : action->shortcuts())
+            shown << key.toString(QKeySequence::PortableText);
+        EXPECT_EQ(shown.join(u'|'), QString::fromUtf8(expected)) << name;
+    }
 }
 
 }  // namespace

@@ -87,7 +87,8 @@ TEST_F(NetlistExportTest, NgspiceSolvesTheExportedDrawingToTheCheck) {
 TEST_F(NetlistExportTest, RefusedWithTheReasonAtZeroHertzOrWithoutAPort) {
     EXPECT_TRUE(refusal().contains(QStringLiteral("0 Hz")));
     user.enterValue("Command4", QStringLiteral("50"));
-    EXPECT_TRUE(refusal().contains(QStringLiteral("求め")));  // nothing placed: no port
+    // Nothing placed: no port, and the message says which reason holds.
+    EXPECT_TRUE(refusal().endsWith(QStringLiteral("\n図の配線による検算：素子がありません")));
 }
 
 }  // namespace

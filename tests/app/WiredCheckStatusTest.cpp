@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 #include "WindowTest.h"
+#include "app/toolkit/StatusText.h"
 #include "results/ResponseWindow.h"
 #include "results/StepsWindow.h"
 
@@ -37,6 +38,8 @@ TEST_F(WiredCheckStatusTest, StatusBarSaysWhatTheWiringGives) {
              user.drag(form.picture(2), {295, 295});
          },
          "Z = 50 ＋ｊ0（計算と異なります）　計算に入っていない素子：抵抗 100Ω"},
+        {"a lone 0 Ω resistor: both port terminals are one node",
+         [&] { user.enterValue("Command1", QStringLiteral("0")); }, "検算：端子間が短絡しています"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -47,6 +50,18 @@ TEST_F(WiredCheckStatusTest, StatusBarSaysWhatTheWiringGives) {
         user.doubleClick(background);  // withdraws the result: no stale verdict stays
         EXPECT_TRUE(status().isEmpty());
     }
+}
+
+TEST_F(WiredCheckStatusTest, AVerdictTooLongForTheStatusBarIsCutOffWithTheWholeInItsTooltip) {
+    for (const char* command : {"Command1", "Command2"})
+        for (int i = 0; i < 5; ++i) user.enterValue(command, QStringLiteral("123456"));
+    user.click("Command6");
+    auto* verdict = form.statusBar()->findChild<StatusText*>("wiredCheck");
+    ASSERT_TRUE(status().startsWith(QStringLiteral("図の配線による検算：")));
+    EXPECT_LE(verdict->geometry().right(), form.statusBar()->width());
+    EXPECT_TRUE(verdict->shownText().endsWith(QStringLiteral("…")));
+    EXPECT_TRUE(status().startsWith(verdict->shownText().chopped(1)));
+    EXPECT_EQ(verdict->toolTip(), status());
 }
 
 TEST_F(WiredCheckStatusTest, OpenWindowsFollowADragMadeWithTheMouse) {
