@@ -141,27 +141,43 @@ TEST_F(WithdrawnResultTest, TypedTextInAUnitListPicksNothing) {
     EXPECT_EQ(form.valueLabels(1)[0]->text(), QStringLiteral(" 5Ω"));
 }
 
+// Whether a value label paints just what a plain label with its caption and face would.
+bool paintsLikeAPlainLabel(ValueLabel& label) {
+    QLabel plain(label.text());
+    plain.setFont(label.font());
+    plain.setAlignment(label.alignment());
+    plain.setPalette(label.palette());
+    plain.resize(label.size());
+    const auto pixels = [](QWidget& widget) {
+        return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    return pixels(label) == pixels(plain);
+}
+
 TEST_F(WithdrawnResultTest, ValueLabelsAreNeverCut) {
     user.enterValue("Command1", QStringLiteral("4700000"));
-    const ValueLabel* label = form.valueLabels(1)[0];
+    ValueLabel* label = form.valueLabels(1)[0];
     const ValueLabel::Fit shrunk = label->fit();
     EXPECT_EQ(shrunk.text, label->text());
     EXPECT_LT(shrunk.font.pointSizeF(), label->font().pointSizeF());
     EXPECT_GE(shrunk.font.pointSizeF(), 6.0);
     EXPECT_LE(QFontMetrics(shrunk.font).horizontalAdvance(shrunk.text), label->width());
+    EXPECT_FALSE(paintsLikeAPlainLabel(*label)) << "painted cut in the full size";
 
     user.click("Command10");
     user.enterValue("Command1", QStringLiteral("1") + QString(150, u'0'));  // 1e150 ohm
     user.click("Command6");
     user.click("Command9");
-    const ValueLabel* huge = form.valueLabels(16)[0];
+    ValueLabel* huge = form.valueLabels(16)[0];
     EXPECT_EQ(huge->text().size(), 152);  // 151 digits and the unit
     const ValueLabel::Fit elided = huge->fit();
     EXPECT_TRUE(elided.text.contains(u'…'));
     EXPECT_EQ(elided.font.pointSizeF(), 6.0);
+    EXPECT_FALSE(paintsLikeAPlainLabel(*huge));
     EXPECT_EQ(huge->toolTip(), huge->text());
     EXPECT_EQ(huge->accessibleDescription(), huge->text());
     EXPECT_TRUE(form.valueLabels(16)[1]->toolTip().isEmpty()) << "＋ｊ0Ω fits";
+    EXPECT_TRUE(paintsLikeAPlainLabel(*form.valueLabels(16)[1])) << "a caption that fits";
 }
 
 }  // namespace
