@@ -66,6 +66,9 @@ void DrawingArea::buildPicture(int slot) {
     auto* picture = new QLabel(mClientArea);
     picture->setObjectName(QString::fromStdString(pictureName(slot)));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Opaque, which changes no pixel (every symbol covers its whole box): Qt then moves a dragged
+    // picture by copying it on screen, instead of painting it and its value labels again.
+    picture->setAutoFillBackground(true);
     picture->setPixmap(builtInImage(look.symbol, "BMP"));
     picture->setCursor(Qt::ArrowCursor);
     setTwipsGeometry(picture, kPaletteLeft[indexInKind(slot)], row.paletteTop, row.width,
