@@ -1,6 +1,5 @@
-
-
 #include "results/ResponseWindow.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
+
 #include "app/services/NumberText.h"
 #include "app/toolkit/SaveFile.h"
 #include "engine/TouchstoneText.h"

@@ -2,9 +2,7 @@
 
 #include <QPainter>
 
-StatusText::StatusText(QWidget* parent) : QLabel(parent) {
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-}
+StatusText::StatusText(QWidget* parent) : QLabel(parent) {}
 
 void StatusText::setStatus(const QString& text) {
     setText(text);
