@@ -7,10 +7,10 @@
 #include <iterator>
 #include <utility>
 
-#include "app/toolkit/Appearance.h"
-#include "app/toolkit/Twips.h"
-#include "app/toolkit/UnitList.h"
-#include "app/toolkit/WrapButton.h"
+#include "toolkit/Appearance.h"
+#include "toolkit/Twips.h"
+#include "toolkit/UnitList.h"
+#include "toolkit/WrapButton.h"
 
 namespace {
 

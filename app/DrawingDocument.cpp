@@ -10,11 +10,11 @@
 
 #include "app/DrawingFile.h"
 #include "app/DrawingStep.h"
-#include "app/toolkit/Messages.h"
-#include "app/toolkit/SaveFile.h"
 #include "engine/SpiceNetlist.h"
 #include "engine/WiredCheck.h"
 #include "results/WiredCheckText.h"
+#include "toolkit/Messages.h"
+#include "toolkit/SaveFile.h"
 
 namespace {
 

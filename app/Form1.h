@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/ResponseLibrary.h"
-#include "app/toolkit/ValueLabel.h"
 #include "model/CircuitModel.h"
+#include "toolkit/ValueLabel.h"
 
 class DrawingArea;
 class DrawingDocument;

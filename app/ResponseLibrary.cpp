@@ -5,7 +5,7 @@
 #include <QLibrary>
 #include <QWidget>
 
-#include "app/toolkit/Messages.h"
+#include "toolkit/Messages.h"
 
 QWidget* ResponseLibrary::window(QWidget* parent) {
     if (mWindow == nullptr && load(parent)) mWindow = mCreate(parent);

@@ -2,7 +2,7 @@
 
 #include <QPointer>
 
-#include "results/ResponseEntry.h"
+#include "response/ResponseEntry.h"
 
 struct CircuitModel;
 class QWidget;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <utility>
 
-#include "app/toolkit/ImageFile.h"
+#include "toolkit/ImageFile.h"
 
 SizedIconEngine::SizedIconEngine(QMap<int, QString> sizedFiles, QString scalableFile)
     : mSizedFiles(std::move(sizedFiles)), mScalableFile(std::move(scalableFile)) {}

@@ -13,7 +13,7 @@
 #include "app/Form1.h"
 #include "app/JapaneseButtonTexts.h"
 #include "app/SizedIconEngine.h"
-#include "app/toolkit/Appearance.h"
+#include "toolkit/Appearance.h"
 
 namespace {
 

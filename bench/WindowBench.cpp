@@ -22,11 +22,11 @@
 #include <cstdlib>
 
 #include "app/Form1.h"
-#include "app/toolkit/Appearance.h"
 #include "bench/DenseDrawing.h"
 #include "engine/FrequencySweep.h"
 #include "model/CircuitEdits.h"
-#include "results/ResponseWindow.h"
+#include "response/ResponseWindow.h"
+#include "toolkit/Appearance.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/services/NumericText.h"
-#include "app/toolkit/Appearance.h"
-#include "app/toolkit/Twips.h"
-#include "app/toolkit/UnitList.h"
 #include "model/CircuitModel.h"
+#include "text/NumericText.h"
+#include "toolkit/Appearance.h"
+#include "toolkit/Twips.h"
+#include "toolkit/UnitList.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "app/toolkit/ImageFile.h"
-#include "app/toolkit/Twips.h"
+#include "toolkit/ImageFile.h"
+#include "toolkit/Twips.h"
 
 DragController::DragController(QWidget* clientArea, QObject* parent)
     : QObject(parent), mClientArea(clientArea) {}

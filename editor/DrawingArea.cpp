@@ -3,14 +3,14 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "app/toolkit/Appearance.h"
-#include "app/toolkit/ImageFile.h"
-#include "app/toolkit/Twips.h"
-#include "app/toolkit/ValueLabel.h"
 #include "editor/DragController.h"
 #include "editor/ElementLook.h"
 #include "editor/PlaceControl.h"
 #include "model/ControlNames.h"
+#include "toolkit/Appearance.h"
+#include "toolkit/ImageFile.h"
+#include "toolkit/Twips.h"
+#include "toolkit/ValueLabel.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "app/toolkit/Twips.h"
+#include "toolkit/Twips.h"
 
 void PlaceControl(QWidget* control, int width, int height, double left, double top) {
     control->resize(twipsToPixels(width), twipsToPixels(height));

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/services/NumberText.h"
+#include "text/NumberText.h"
 
 namespace {
 

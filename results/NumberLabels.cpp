@@ -4,10 +4,10 @@
 #include <array>
 #include <cmath>
 
-#include "app/services/NumberText.h"
-#include "app/services/NumericText.h"
 #include "engine/ArithmeticError.h"
 #include "engine/Calculation.h"
+#include "text/NumberText.h"
+#include "text/NumericText.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <QLineEdit>
 #include <QStatusBar>
 
-#include "app/services/NumberText.h"
-#include "app/services/NumericText.h"
-#include "app/toolkit/StatusText.h"
 #include "engine/WiredCheck.h"
 #include "results/WiredCheckText.h"
+#include "text/NumberText.h"
+#include "text/NumericText.h"
+#include "toolkit/StatusText.h"
 
 namespace {
 

@@ -18,8 +18,8 @@
 #include <map>
 
 #include "WindowTest.h"
-#include "results/ResponseWindow.h"
-#include "results/StepsWindow.h"
+#include "following/StepsWindow.h"
+#include "response/ResponseWindow.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QStatusBar>
 
 #include "WindowTest.h"
-#include "app/toolkit/StatusText.h"
-#include "results/ResponseWindow.h"
-#include "results/StepsWindow.h"
+#include "following/StepsWindow.h"
+#include "response/ResponseWindow.h"
+#include "toolkit/StatusText.h"
 
 namespace {
 

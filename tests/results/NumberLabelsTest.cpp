@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "results/LogScale.h"
+#include "response/LogScale.h"
 #include "results/NumberLabels.h"
 
 namespace {

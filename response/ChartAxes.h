@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QPen>
+#include <QString>
+
+#include "response/PointRuns.h"
+
+class QAbstractAxis;
+class QCategoryAxis;
+class QValueAxis;
+
+// The axes and pens the response charts share.
+
+// A value axis titled in the window's face, its numbers in the shortest form.
+QValueAxis* linearAxis(const QString& title);
+
+// A category axis titled in the window's face, its labels at their values (the decades of a
+// logarithmic scale plotted as log10).
+QCategoryAxis* logAxis(const QString& title);
+
+// Room around the values, also for a span of one value, and round numbers at the ticks.
+void setLinearRange(QValueAxis* axis, Span span);
+
+// Sets the title only when it changes, so that an unchanged title lays out nothing again.
+void setAxisTitle(QAbstractAxis* axis, const QString& title);
+
+// A curve's pen, as wide on screen whatever the chart's scale.
+QPen chartPen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);

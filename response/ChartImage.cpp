@@ -1,0 +1,88 @@
+#include "response/ChartImage.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <QWidget>
+#include <algorithm>
+#include <utility>
+
+#include "response/WholeWriteDevice.h"
+#include "toolkit/Appearance.h"
+#include "toolkit/SaveFile.h"
+
+namespace {
+
+// Logical pixels.
+constexpr int kTitleHeight = 32;
+constexpr double kTitlePointSize = 11;
+constexpr double kPdfMarginMillimetres = 10;
+
+}  // namespace
+
+ChartImage::ChartImage(QWidget& view, QString title) : mView(view), mTitle(std::move(title)) {}
+
+// Logical pixels: the view with the title line above it.
+QSize ChartImage::size() const {
+    return mView.size() + QSize(0, kTitleHeight);
+}
+
+void ChartImage::paint(QPainter& painter) const {
+    painter.fillRect(QRect(QPoint(0, 0), size()), Qt::white);
+    painter.setPen(Qt::black);
+    painter.setFont(minchoFont(kTitlePointSize));
+    painter.drawText(QRect(0, 0, mView.width(), kTitleHeight), Qt::AlignCenter, mTitle);
+    mView.render(&painter, QPoint(0, kTitleHeight));
+}
+
+bool ChartImage::savePng(QWidget* parent, const QString& path) const {
+    const double scale = 2 * mView.devicePixelRatioF();
+    QImage image((QSizeF(size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        paint(painter);
+    }
+    return saveFile(parent, path, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
+}
+
+bool ChartImage::saveSvg(QWidget* parent, const QString& path) const {
+    return saveFile(parent, path, [this](QIODevice& file) {
+        WholeWriteDevice whole(file);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&whole);
+        svg.setSize(size());
+        svg.setViewBox(QRect(QPoint(0, 0), size()));
+        svg.setTitle(mTitle);
+        QPainter painter;
+        if (!painter.begin(&svg)) return false;
+        paint(painter);
+        return painter.end() && !whole.failed();
+    });
+}
+
+// The chart scaled to fill the page.
+bool ChartImage::savePdf(QWidget* parent, const QString& path) const {
+    return saveFile(parent, path, [this](QIODevice& file) {
+        WholeWriteDevice whole(file);
+        QPdfWriter pdf(&whole);
+        pdf.setTitle(mTitle);
+        pdf.setCreator(QStringLiteral("Selvoria"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.setPageMargins(QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
+                                     kPdfMarginMillimetres, kPdfMarginMillimetres),
+                           QPageLayout::Millimeter);
+        QPainter painter;
+        if (!painter.begin(&pdf)) return false;
+        const QSize picture = size();
+        const QRect page = painter.viewport();
+        const double scale = std::min(page.width() / double(picture.width()),
+                                      page.height() / double(picture.height()));
+        painter.scale(scale, scale);
+        paint(painter);
+        return painter.end() && !whole.failed();
+    });
+}

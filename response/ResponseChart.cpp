@@ -1,0 +1,264 @@
+#include "response/ResponseChart.h"
+
+#include <QCategoryAxis>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMouseEvent>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "response/ChartAxes.h"
+#include "response/LogScale.h"
+#include "response/PointRuns.h"
+#include "results/NumberLabels.h"
+#include "results/ResultUnits.h"
+#include "toolkit/Appearance.h"
+
+namespace {
+
+const QColor kFirstColour(27, 58, 140);
+const QColor kSecondColour(192, 24, 24);
+const QColor kMarkerColour(0, 128, 0);
+constexpr double kMarkerSize = 10;
+// Logical pixels: a chart that reads at a glance.
+constexpr QSize kChartMinimumSize(640, 400);
+// Decades added below and above the |Z| curve before the axis is widened to whole decades.
+constexpr double kMagnitudeRoom = 0.1;
+
+double magnitude(const SweepPoint& p) {
+    return std::hypot(p.z.re, p.z.im);
+}
+
+QString unitText(double factor) {
+    return QString::fromStdString(resultUnitText(factor));
+}
+
+}  // namespace
+
+ResponseChart::ResponseChart(View view, QWidget* parent)
+    : QChartView(new QChart, parent), mView(view), mChart(chart()) {
+    const char* const names[] = {"magnitudePhaseChart", "resistanceReactanceChart", "nyquistChart"};
+    setObjectName(QString::fromLatin1(names[static_cast<int>(view)]));
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumSize(kChartMinimumSize);
+    mChart->legend()->setAlignment(Qt::AlignBottom);
+    mChart->legend()->setFont(minchoFont(9));
+    if (view == View::Nyquist)
+        buildNyquistAxes();
+    else
+        buildFrequencyAxes();
+}
+
+void ResponseChart::buildFrequencyAxes() {
+    mFrequency = logAxis(QStringLiteral("周波数 (Hz)"));
+    mChart->addAxis(mFrequency, Qt::AlignBottom);
+    QAbstractAxis* left = nullptr;
+    QAbstractAxis* right = nullptr;
+    if (mView == View::MagnitudePhase) {
+        mMagnitude = logAxis(QStringLiteral("|Z|"));
+        mPhase = linearAxis(QStringLiteral("位相角 (°)"));
+        mPhase->setRange(-90, 90);
+        mPhase->setTickCount(7);
+        mPhase->setLabelFormat(QStringLiteral("%.0f"));
+        mChart->addAxis(mMagnitude, Qt::AlignLeft);
+        mChart->addAxis(mPhase, Qt::AlignRight);
+        left = mMagnitude, right = mPhase;
+        mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("|Z|"),
+                                                chartPen(kFirstColour), mFrequency, left);
+        mSecond = std::make_unique<GappedSeries>(mChart, QStringLiteral("位相角"),
+                                                 chartPen(kSecondColour), mFrequency, right);
+    } else {
+        mLinearY = linearAxis({});
+        mChart->addAxis(mLinearY, Qt::AlignLeft);
+        left = mLinearY;
+        mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("R"), chartPen(kFirstColour),
+                                                mFrequency, left);
+        mSecond = std::make_unique<GappedSeries>(mChart, QStringLiteral("X"),
+                                                 chartPen(kSecondColour), mFrequency, left);
+    }
+    mMarkerLine = new QLineSeries;
+    mMarkerLine->setPen(chartPen(kMarkerColour, Qt::DashLine));
+    mChart->addSeries(mMarkerLine);
+    mMarkerLine->attachAxis(mFrequency);
+    mMarkerLine->attachAxis(left);
+}
+
+void ResponseChart::buildNyquistAxes() {
+    mLinearX = linearAxis({});
+    mLinearY = linearAxis({});
+    mChart->addAxis(mLinearX, Qt::AlignBottom);
+    mChart->addAxis(mLinearY, Qt::AlignLeft);
+    mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("Z"), chartPen(kFirstColour),
+                                            mLinearX, mLinearY);
+    mMarkerPoint = new QScatterSeries;
+    mMarkerPoint->setColor(kMarkerColour);
+    mMarkerPoint->setBorderColor(kMarkerColour);
+    mMarkerPoint->setMarkerSize(kMarkerSize);
+    mChart->addSeries(mMarkerPoint);
+    mMarkerPoint->attachAxis(mLinearX);
+    mMarkerPoint->attachAxis(mLinearY);
+}
+
+void ResponseChart::showResponse(const ResponseData& data) {
+    mPlotted.clear();
+    mPlotted.reserve(data.points.size());
+    for (const SweepPoint& p : data.points) {
+        if (mView != View::Nyquist)
+            mPlotted.emplace_back(std::log10(p.frequency), 0);
+        else if (p.valid)
+            mPlotted.emplace_back(p.z.re * data.unitFactor, -p.z.im * data.unitFactor);
+        else
+            mPlotted.emplace_back(NAN, NAN);
+    }
+    switch (mView) {
+        case View::MagnitudePhase: showMagnitudePhase(data); break;
+        case View::ResistanceReactance: showResistanceReactance(data); break;
+        case View::Nyquist: showNyquist(data); break;
+    }
+}
+
+void ResponseChart::showFrequencyAxis(double start, double stop) {
+    const std::pair range(std::log10(start), std::log10(stop));
+    if (range == mFrequencyLabelled) return;
+    labelLogAxis(mFrequency, range.first, range.second, [](double f) { return siCompact(f); });
+    mFrequencyLabelled = range;
+}
+
+void ResponseChart::showMagnitudePhase(const ResponseData& data) {
+    const double factor = data.unitFactor;
+    // A log axis cannot show 0: a magnitude of exactly 0 is left out like a failed point.
+    const std::vector<QList<QPointF>> magnitudes =
+        runsOf(data.points, [factor](const SweepPoint& p) -> std::optional<QPointF> {
+            const double m = magnitude(p) * factor;
+            if (!(m > 0)) return std::nullopt;
+            return QPointF(std::log10(p.frequency), std::log10(m));
+        });
+    const std::vector<QList<QPointF>> phases =
+        runsOf(data.points, [](const SweepPoint& p) -> std::optional<QPointF> {
+            return QPointF(std::log10(p.frequency), p.phase);
+        });
+    Span span;
+    span.take(magnitudes, &QPointF::y);
+    // Whole decades, so that the axis stands still while a drag changes the curve a little.
+    const std::pair decades = span.empty() ? std::pair(0.0, 1.0)
+                                           : std::pair(std::floor(span.low - kMagnitudeRoom),
+                                                       std::ceil(span.high + kMagnitudeRoom));
+    showFrequencyAxis(data.start, data.stop);
+    if (decades != mMagnitudeLabelled || factor != mMagnitudeFactor) {
+        labelLogAxis(mMagnitude, decades.first, decades.second,
+                     [factor](double z) { return siText(z / factor, QStringLiteral("Ω"), 3); });
+        mMagnitudeLabelled = decades, mMagnitudeFactor = factor;
+    }
+    markFrequency(data, decades.first, decades.second);
+    mFirst->setRuns(magnitudes);
+    mSecond->setRuns(phases);
+}
+
+void ResponseChart::showResistanceReactance(const ResponseData& data) {
+    const double factor = data.unitFactor;
+    const auto part = [&](double Complex::*component) {
+        return runsOf(data.points, [&](const SweepPoint& p) -> std::optional<QPointF> {
+            return QPointF(std::log10(p.frequency), p.z.*component * factor);
+        });
+    };
+    const std::vector<QList<QPointF>> resistance = part(&Complex::re);
+    const std::vector<QList<QPointF>> reactance = part(&Complex::im);
+    Span span;
+    span.take(resistance, &QPointF::y);
+    span.take(reactance, &QPointF::y);
+    showFrequencyAxis(data.start, data.stop);
+    setAxisTitle(mLinearY, QStringLiteral("R, X (") + unitText(factor) + u')');
+    setLinearRange(mLinearY, span);
+    markFrequency(data, mLinearY->min(), mLinearY->max());
+    mFirst->setRuns(resistance);
+    mSecond->setRuns(reactance);
+}
+
+void ResponseChart::showNyquist(const ResponseData& data) {
+    const double factor = data.unitFactor;
+    const std::vector<QList<QPointF>> curve =
+        runsOf(data.points, [factor](const SweepPoint& p) -> std::optional<QPointF> {
+            return QPointF(p.z.re * factor, -p.z.im * factor);
+        });
+    Span across, up;
+    across.take(curve, &QPointF::x);
+    up.take(curve, &QPointF::y);
+    const QString unit = unitText(factor);
+    setAxisTitle(mLinearX, QStringLiteral("R (") + unit + u')');
+    setAxisTitle(mLinearY, QStringLiteral("−X (") + unit + u')');
+    setLinearRange(mLinearX, across);
+    setLinearRange(mLinearY, up);
+    QList<QPointF> marker;
+    if (data.working && data.working->valid)
+        marker.append(QPointF(data.working->z.re * factor, -data.working->z.im * factor));
+    mMarkerPoint->replace(marker);
+    nameMarker(mMarkerPoint, data);
+    mFirst->setRuns(curve);
+}
+
+void ResponseChart::markFrequency(const ResponseData& data, double low, double high) {
+    QList<QPointF> line;
+    if (data.working && data.working->frequency >= data.start &&
+        data.working->frequency <= data.stop) {
+        const double x = std::log10(data.working->frequency);
+        line = {{x, low}, {x, high}};
+    }
+    mMarkerLine->replace(line);
+    nameMarker(mMarkerLine, data);
+}
+
+// Without a working frequency there is nothing to mark, and the legend says nothing of it.
+void ResponseChart::nameMarker(QAbstractSeries* marker, const ResponseData& data) {
+    QString name;
+    if (data.working) {
+        const double f = data.working->frequency;
+        name = QStringLiteral("動作周波数 ") + siText(f, QStringLiteral("Hz"));
+        if (f < data.start || f > data.stop)
+            name += QStringLiteral("（範囲外）");
+        else if (!data.working->valid)
+            name += QStringLiteral("（計算できません）");
+    }
+    if (marker->name() != name) marker->setName(name);
+    for (QLegendMarker* entry : mChart->legend()->markers(marker))
+        entry->setVisible(data.working.has_value());
+}
+
+void ResponseChart::mouseMoveEvent(QMouseEvent* event) {
+    QChartView::mouseMoveEvent(event);
+    emit pointed(pointAt(event->position().toPoint()));
+}
+
+void ResponseChart::leaveEvent(QEvent* event) {
+    QChartView::leaveEvent(event);
+    emit pointed(-1);
+}
+
+// The frequency views find the point by frequency alone; the Nyquist plot the point drawn
+// nearest on the screen.
+int ResponseChart::pointAt(const QPoint& position) const {
+    const QPointF inChart = mChart->mapFromScene(mapToScene(position));
+    if (mPlotted.empty() || !mChart->plotArea().contains(inChart)) return -1;
+    QLineSeries* series = mFirst->first();
+    if (mView != View::Nyquist) {
+        const double x = mChart->mapToValue(inChart, series).x();
+        const auto after = std::lower_bound(mPlotted.begin(), mPlotted.end(), x,
+                                            [](const QPointF& p, double v) { return p.x() < v; });
+        if (after == mPlotted.end()) return static_cast<int>(mPlotted.size()) - 1;
+        if (after == mPlotted.begin()) return 0;
+        const auto before = after - 1;
+        const auto nearest = x - before->x() < after->x() - x ? before : after;
+        return static_cast<int>(nearest - mPlotted.begin());
+    }
+    int nearest = -1;
+    double best = INFINITY;
+    for (std::size_t i = 0; i < mPlotted.size(); ++i) {
+        if (!std::isfinite(mPlotted[i].x())) continue;
+        const QPointF offset = mChart->mapToPosition(mPlotted[i], series) - inChart;
+        const double distance = QPointF::dotProduct(offset, offset);
+        if (distance < best) best = distance, nearest = static_cast<int>(i);
+    }
+    return nearest;
+}

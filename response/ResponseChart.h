@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QChartView>
+#include <QPointF>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "response/GappedSeries.h"
+#include "response/ResponseData.h"
+
+class QCategoryAxis;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+// One Qt Charts view of a frequency response: |Z| and the phase angle, or R and X, against a
+// logarithmic frequency axis, or the Nyquist plot of -X against R. Axes and series are made once;
+// each response refills them, ranges first so that the points are laid out only once. The working
+// frequency is marked when it is set.
+class ResponseChart : public QChartView {
+    Q_OBJECT
+public:
+    enum class View { MagnitudePhase, ResistanceReactance, Nyquist };
+
+    explicit ResponseChart(View view, QWidget* parent = nullptr);
+
+    void showResponse(const ResponseData& data);
+
+signals:
+    // The sweep point nearest the pointer, -1 when the pointer leaves the plot.
+    void pointed(int index);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void buildFrequencyAxes();
+    void buildNyquistAxes();
+    void showFrequencyAxis(double start, double stop);
+    void showMagnitudePhase(const ResponseData& data);
+    void showResistanceReactance(const ResponseData& data);
+    void showNyquist(const ResponseData& data);
+    void markFrequency(const ResponseData& data, double low, double high);
+    void nameMarker(QAbstractSeries* marker, const ResponseData& data);
+    int pointAt(const QPoint& position) const;
+
+    View mView;
+    QChart* mChart;
+    QCategoryAxis* mFrequency = nullptr;  // log10 of hertz
+    QCategoryAxis* mMagnitude = nullptr;  // log10 of |Z| in the result unit
+    QValueAxis* mPhase = nullptr;
+    QValueAxis* mLinearX = nullptr;
+    QValueAxis* mLinearY = nullptr;
+    std::unique_ptr<GappedSeries> mFirst;
+    std::unique_ptr<GappedSeries> mSecond;
+    QLineSeries* mMarkerLine = nullptr;
+    QScatterSeries* mMarkerPoint = nullptr;
+    // Where each sweep point lies in the chart's values, for the pointer: x alone on the
+    // frequency views, NaN on the Nyquist plot where the point has no impedance.
+    std::vector<QPointF> mPlotted;
+    // The ranges the log axes were last labelled for; labelling is the costly part of a refill.
+    std::pair<double, double> mFrequencyLabelled{0, 0};
+    std::pair<double, double> mMagnitudeLabelled{0, 0};
+    double mMagnitudeFactor = 0;
+};

@@ -1,0 +1,48 @@
+#include "response/ResponseSweep.h"
+
+#include <algorithm>
+
+#include "engine/ArithmeticError.h"
+#include "engine/NoPartPlacedError.h"
+#include "engine/ReductionPlan.h"
+
+namespace {
+
+QString failedPointsText(const std::vector<SweepPoint>& points) {
+    const auto failed =
+        std::count_if(points.begin(), points.end(), [](const SweepPoint& p) { return !p.valid; });
+    if (failed == static_cast<std::ptrdiff_t>(points.size()))
+        return QStringLiteral("この範囲のどの周波数でも計算できません");
+    if (failed > 0)
+        return QStringLiteral("%1 点の周波数で計算できません（グラフの切れ目）").arg(failed);
+    return {};
+}
+
+}  // namespace
+
+ResponseSweep sweepResponse(const CircuitModel& model, double start, double stop, int count) {
+    ResponseSweep swept;
+    std::optional<ReductionPlan> plan;
+    try {
+        plan.emplace(model);
+    } catch (const NoPartPlacedError&) {
+        swept.problem = QStringLiteral("Ｒ，Ｌ，Ｃの素子を配置して下さい");
+    } catch (const ArithmeticError&) {
+        swept.problem = QStringLiteral(
+            "この図は計算できません（図をたどると同じ素子に戻るか、座標が大きすぎます）");
+    }
+    swept.points = SweepFrequencies(model, start, stop, count);
+    if (plan) swept.resonances = RefineResonances(*plan, swept.points);
+    if (swept.problem.isEmpty()) swept.problem = failedPointsText(swept.points);
+    const double f0 = model.frequency;
+    if (!(f0 > 0)) return swept;
+    swept.working = SweepPoint{f0, false, {}, 0.0};
+    try {
+        if (plan) {
+            const PlanResult r = plan->evaluate(f0);
+            swept.working = SweepPoint{f0, true, r.z, r.phase};
+        }
+    } catch (const ArithmeticError&) {
+    }
+    return swept;
+}

@@ -1,0 +1,299 @@
+#include "response/ResponseWindow.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "engine/SweepCsv.h"
+#include "engine/TouchstoneText.h"
+#include "response/ChartImage.h"
+#include "response/ResponseChart.h"
+#include "response/ResponseData.h"
+#include "response/ResponseSweep.h"
+#include "response/ResponseTexts.h"
+#include "response/SmithChart.h"
+#include "text/NumberText.h"
+#include "toolkit/SaveFile.h"
+
+namespace {
+
+constexpr double kDefaultStart = 1;
+constexpr double kDefaultStop = 1e7;
+constexpr double kDefaultReference = 50;
+constexpr int kDefaultCount = 400;
+constexpr int kFewestPoints = 200;
+constexpr int kMostPoints = 2000;
+// Logical pixels: a list as wide as its longest line.
+constexpr int kResonanceListWidth = 240;
+
+const char* const kViewNames[] = {"|Z|・位相角", "R・X", "ナイキスト", "スミスチャート"};
+
+struct Export {
+    const char* button;
+    const char* objectName;
+    const char* fileName;
+    const char* filter;
+    bool (ResponseWindow::*save)(const QString&);
+};
+
+const Export kExports[] = {
+    {"CSV保存", "saveCsv", "周波数特性.csv", "CSV (*.csv)", &ResponseWindow::saveCsv},
+    {"Touchstone保存", "saveTouchstone", "周波数特性.s1p", "Touchstone (*.s1p)",
+     &ResponseWindow::saveTouchstone},
+    {"PNG保存", "savePng", "周波数特性.png", "PNG (*.png)", &ResponseWindow::savePng},
+    {"SVG保存", "saveSvg", "周波数特性.svg", "SVG (*.svg)", &ResponseWindow::saveSvg},
+    {"PDF保存", "savePdf", "周波数特性.pdf", "PDF (*.pdf)", &ResponseWindow::savePdf},
+};
+
+}  // namespace
+
+ResponseWindow::ResponseWindow(QWidget* parent)
+    : FollowingWindow(parent),
+      mStart(kDefaultStart),
+      mStop(kDefaultStop),
+      mReference(kDefaultReference) {
+    setObjectName(QStringLiteral("ResponseWindow"));
+    setWindowTitle(QStringLiteral("周波数特性"));
+    buildControls();
+    sweep();
+}
+
+void ResponseWindow::buildControls() {
+    const auto field = [](const char* name, const QString& text) {
+        auto* edit = new QLineEdit(text);
+        edit->setObjectName(QString::fromLatin1(name));
+        return edit;
+    };
+    mStartField = field("startFrequency", QString::fromStdString(plainText(kDefaultStart)));
+    mStopField = field("stopFrequency", QString::fromStdString(plainText(kDefaultStop)));
+    mReferenceField =
+        field("referenceImpedance", QString::fromStdString(plainText(kDefaultReference)));
+    mCount = new QSpinBox;
+    mCount->setObjectName(QStringLiteral("pointCount"));
+    mCount->setRange(kFewestPoints, kMostPoints);
+    mCount->setValue(kDefaultCount);
+    auto* refreshButton = new QPushButton(QStringLiteral("更新"));
+    refreshButton->setObjectName(QStringLiteral("refresh"));
+    connect(refreshButton, &QPushButton::clicked, this, &ResponseWindow::refresh);
+    connect(mStartField, &QLineEdit::returnPressed, this, &ResponseWindow::refresh);
+    connect(mStopField, &QLineEdit::returnPressed, this, &ResponseWindow::refresh);
+    connect(mReferenceField, &QLineEdit::textChanged, this,
+            &ResponseWindow::readReferenceImpedance);
+
+    auto* range = new QHBoxLayout;
+    range->addWidget(new QLabel(QStringLiteral("開始 (Hz)")));
+    range->addWidget(mStartField);
+    range->addWidget(new QLabel(QStringLiteral("終了 (Hz)")));
+    range->addWidget(mStopField);
+    range->addWidget(new QLabel(QStringLiteral("点数")));
+    range->addWidget(mCount);
+    range->addWidget(new QLabel(QStringLiteral("基準 Z0 (Ω)")));
+    range->addWidget(mReferenceField);
+    range->addWidget(refreshButton);
+
+    mProblems = new QLabel;
+    mProblems->setObjectName(QStringLiteral("rangeError"));
+    mProblems->setStyleSheet(QStringLiteral("color: #b00000"));
+    mProblems->hide();
+    mDrawingMessage = new QLabel;
+    mDrawingMessage->setObjectName(QStringLiteral("drawingMessage"));
+    mDrawingMessage->setStyleSheet(QStringLiteral("color: #b00000"));
+    mDrawingMessage->hide();
+
+    mResonanceList = new QListWidget;
+    mResonanceList->setObjectName(QStringLiteral("resonances"));
+    auto* side = new QVBoxLayout;
+    side->addWidget(new QLabel(QStringLiteral("共振点")));
+    side->addWidget(mResonanceList, 1);
+    auto* sideBox = new QWidget;
+    sideBox->setObjectName(QStringLiteral("resonanceColumn"));
+    sideBox->setLayout(side);
+    sideBox->setMaximumWidth(kResonanceListWidth);
+    auto* body = new QHBoxLayout;
+    body->addWidget(buildViews(), 1);
+    body->addWidget(sideBox);
+
+    mReadout = new QLabel;
+    mReadout->setObjectName(QStringLiteral("cursorReadout"));
+    mReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* buttons = new QDialogButtonBox;
+    buttons->setObjectName(QStringLiteral("exports"));
+    for (const Export& row : kExports) {
+        QPushButton* button =
+            buttons->addButton(QString::fromUtf8(row.button), QDialogButtonBox::ActionRole);
+        button->setObjectName(QString::fromLatin1(row.objectName));
+        connect(button, &QPushButton::clicked, this, [this, &row] {
+            askAndSave(QString::fromUtf8(row.button), QString::fromUtf8(row.fileName),
+                       QString::fromUtf8(row.filter), row.save);
+        });
+    }
+    QPushButton* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // A tool window closes on Escape as the dialogs it replaces did.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(range);
+    layout->addWidget(mProblems);
+    layout->addWidget(mDrawingMessage);
+    layout->addLayout(body, 1);
+    layout->addWidget(mReadout);
+    layout->addWidget(
+        new QLabel(QStringLiteral("同じ縮約計算を各周波数で行った結果です。インピーダンス素子は周波"
+                                  "数によらず一定の値です。")));
+    layout->addWidget(buttons);
+}
+
+QWidget* ResponseWindow::buildViews() {
+    mViews = new QTabWidget;
+    mViews->setObjectName(QStringLiteral("views"));
+    const ResponseChart::View charts[] = {ResponseChart::View::MagnitudePhase,
+                                          ResponseChart::View::ResistanceReactance,
+                                          ResponseChart::View::Nyquist};
+    for (std::size_t i = 0; i < mCharts.size(); ++i) {
+        mCharts[i] = new ResponseChart(charts[i]);
+        connect(mCharts[i], &ResponseChart::pointed, this, &ResponseWindow::showReadout);
+        mViews->addTab(mCharts[i], QString::fromUtf8(kViewNames[i]));
+    }
+    mSmith = new SmithChart;
+    connect(mSmith, &SmithChart::pointed, this, &ResponseWindow::showReadout);
+    mViews->addTab(mSmith, QString::fromUtf8(kViewNames[mCharts.size()]));
+    connect(mViews, &QTabWidget::currentChanged, this, &ResponseWindow::showCurrentView);
+    return mViews;
+}
+
+void ResponseWindow::showModel() {
+    sweep();
+}
+
+// A range that cannot be swept is refused where it was typed; the texts stay as typed and the
+// views keep the last range swept.
+void ResponseWindow::refresh() {
+    const RangeReading reading = readRange(mStartField->text(), mStopField->text());
+    mRangeProblem = reading.problem;
+    showProblems();
+    if (!mRangeProblem.isEmpty()) return;
+    mStart = reading.start;
+    mStop = reading.stop;
+    sweep();
+}
+
+void ResponseWindow::sweep() {
+    ResponseSweep swept = sweepResponse(mModel, mStart, mStop, mCount->value());
+    mPoints = std::move(swept.points);
+    mResonances = std::move(swept.resonances);
+    mWorking = swept.working;
+    mStale.fill(true);
+    showCurrentView();
+    mDrawingMessage->setText(swept.problem);
+    mDrawingMessage->setVisible(!swept.problem.isEmpty());
+    listResonances();
+    showReadout(mPointed < static_cast<int>(mPoints.size()) ? mPointed : -1);
+    emit updated();
+}
+
+void ResponseWindow::showCurrentView() {
+    const auto view = static_cast<std::size_t>(mViews->currentIndex());
+    if (view >= mStale.size() || !mStale[view]) return;
+    mStale[view] = false;
+    const ResponseData data{mPoints, mStart, mStop, mModel.resultUnitFactor, mWorking};
+    if (view < mCharts.size())
+        mCharts[view]->showResponse(data);
+    else
+        mSmith->showResponse(data, mReference);
+}
+
+void ResponseWindow::listResonances() {
+    mResonanceList->clear();
+    if (std::none_of(mPoints.begin(), mPoints.end(), [](const SweepPoint& p) { return p.valid; }))
+        return;
+    if (mResonances.empty()) mResonanceList->addItem(QStringLiteral("この範囲にはありません"));
+    for (const Resonance& r : mResonances) mResonanceList->addItem(resonanceText(r));
+}
+
+// Off the views the readout tells the working frequency's point, or that none is set.
+void ResponseWindow::showReadout(int index) {
+    mPointed = index;
+    if (index >= 0 && index < static_cast<int>(mPoints.size())) {
+        mReadout->setText(QStringLiteral("ポインタ位置　") +
+                          pointText(mPoints[index], mModel.resultUnitFactor));
+    } else if (!mWorking) {
+        mReadout->setText(QStringLiteral("動作周波数は未設定"));
+    } else {
+        mReadout->setText(QStringLiteral("動作周波数　") +
+                          pointText(*mWorking, mModel.resultUnitFactor));
+    }
+}
+
+void ResponseWindow::readReferenceImpedance() {
+    const std::optional<double> z0 = typedNumber(mReferenceField->text());
+    if (!z0 || !(*z0 > 0)) {
+        mReferenceProblem = QStringLiteral("基準インピーダンス Z0 は正の数 (Ω) で入力して下さい");
+        showProblems();
+        return;
+    }
+    mReferenceProblem.clear();
+    showProblems();
+    mReference = *z0;
+    mStale.back() = true;
+    showCurrentView();
+}
+
+void ResponseWindow::showProblems() {
+    QStringList problems;
+    for (const QString& p : {mRangeProblem, mReferenceProblem})
+        if (!p.isEmpty()) problems << p;
+    mProblems->setText(problems.join(u'\n'));
+    mProblems->setVisible(!problems.isEmpty());
+}
+
+bool ResponseWindow::saveCsv(const QString& path) {
+    return saveBytes(this, path,
+                     QByteArray::fromStdString(sweepCsv(mPoints, mModel.resultUnitFactor)));
+}
+
+bool ResponseWindow::saveTouchstone(const QString& path) {
+    return saveBytes(this, path, QByteArray::fromStdString(TouchstoneText(mPoints, mReference)));
+}
+
+ChartImage ResponseWindow::image() const {
+    const std::optional<double> reference =
+        mViews->currentWidget() == mSmith ? std::optional(mReference) : std::nullopt;
+    return ChartImage(*mViews->currentWidget(), chartTitle(mViews->tabText(mViews->currentIndex()),
+                                                           mStart, mStop, mWorking, reference));
+}
+
+bool ResponseWindow::savePng(const QString& path) {
+    return image().savePng(this, path);
+}
+
+bool ResponseWindow::saveSvg(const QString& path) {
+    return image().saveSvg(this, path);
+}
+
+bool ResponseWindow::savePdf(const QString& path) {
+    return image().savePdf(this, path);
+}
+
+// The program writes a file only here, where the user has chosen it. Touchstone files name their
+// reference impedance, so a Z0 field that holds no number refuses them before asking.
+void ResponseWindow::askAndSave(const QString& title, const QString& fileName,
+                                const QString& filter,
+                                bool (ResponseWindow::*save)(const QString&)) {
+    if (save == &ResponseWindow::saveTouchstone && !mReferenceProblem.isEmpty()) {
+        mReferenceField->setFocus();
+        return;
+    }
+    const QString path = askSavePath(this, title, fileName, filter);
+    if (!path.isEmpty()) (this->*save)(path);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "engine/FrequencySweep.h"
+#include "following/FollowingWindow.h"
+#include "model/CircuitModel.h"
+
+class ChartImage;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QSpinBox;
+class QTabWidget;
+class ResponseChart;
+class SmithChart;
+
+// "周波数特性": the drawn network's impedance over a range of frequencies, from the same
+// reduction as the calculate command, in four views (|Z| and phase, R and X, Nyquist, Smith
+// chart), with the resonances, a readout of the point under the pointer and the working
+// frequency marked. Values are in the model's result unit.
+class ResponseWindow : public FollowingWindow {
+    Q_OBJECT
+public:
+    explicit ResponseWindow(QWidget* parent);
+
+    const std::vector<SweepPoint>& points() const { return mPoints; }
+    const std::vector<Resonance>& resonances() const { return mResonances; }
+
+    // Each reports a failure in a message box; the old file then stays as it was.
+    bool saveCsv(const QString& path);
+    bool saveTouchstone(const QString& path);
+    bool savePng(const QString& path);
+    bool saveSvg(const QString& path);
+    bool savePdf(const QString& path);
+
+public slots:
+    // "更新": sweeps the range typed in the fields, or says under them why it cannot.
+    void refresh();
+
+signals:
+    // After each sweep shown.
+    void updated();
+
+private:
+    void showModel() override;
+    void buildControls();
+    QWidget* buildViews();
+    void sweep();
+    void showCurrentView();
+    void listResonances();
+    void showReadout(int index);
+    void readReferenceImpedance();
+    void showProblems();
+    ChartImage image() const;
+    void askAndSave(const QString& title, const QString& fileName, const QString& filter,
+                    bool (ResponseWindow::*save)(const QString&));
+
+    double mStart;
+    double mStop;
+    double mReference;  // Z0, ohms
+    QString mRangeProblem;
+    QString mReferenceProblem;
+    std::vector<SweepPoint> mPoints;
+    std::vector<Resonance> mResonances;
+    std::optional<SweepPoint> mWorking;
+    int mPointed = -1;
+
+    QLineEdit* mStartField = nullptr;
+    QLineEdit* mStopField = nullptr;
+    QSpinBox* mCount = nullptr;
+    QLineEdit* mReferenceField = nullptr;
+    QLabel* mProblems = nullptr;
+    QLabel* mDrawingMessage = nullptr;
+    QTabWidget* mViews = nullptr;
+    std::array<ResponseChart*, 3> mCharts{};
+    SmithChart* mSmith = nullptr;
+    // Views not shown are filled when they are chosen: each refill lays out every point.
+    std::array<bool, 4> mStale{};
+    QListWidget* mResonanceList = nullptr;
+    QLabel* mReadout = nullptr;
+};
