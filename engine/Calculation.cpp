@@ -7,6 +7,7 @@
 #include "engine/ComplexMath.h"
 #include "engine/FindBypassPart.h"
 #include "engine/FindNextInSeries.h"
+#include "engine/ImpedanceArithmetic.h"
 #include "engine/NoPartPlacedError.h"
 #include "engine/ParallelPartner.h"
 #include "engine/PartImpedance.h"
@@ -102,42 +103,32 @@ void reduceColumns(CircuitModel& model, CalculationTrace* trace) {
     }
 }
 
-// Half up to three decimals, also for negative values; 1000 is formed as 10^3.
-double roundToThousandths(double value) {
-    const double scale = std::pow(10.0, 3);
-    return checkedDiv(std::floor(checked(checked(scale * value) + 0.5)), scale);
-}
-
-// The phase comes from the plain arctangent, so a negative real part is not moved into the
-// other half plane; on the imaginary axis the three fixed angles are not rounded.
-double phaseOf(double re, double im) {
-    if (re != 0.0) return roundToThousandths(PhaseDegrees(re, im));
-    return PhaseDegrees(re, im);
-}
-
+// The result step writes the fields in the calculation's order: the unscaled parts first, then
+// the magnitude, the phase and the shown values, which fail where they overflow.
 void writeResult(CircuitModel& model) {
     const Complex z = model.zWork;
     model.shownRe = model.resultRe = z.re;
     model.shownIm = model.resultIm = z.im;
-    model.shownAbs = ComplexAbs(z);
-    model.phaseAngle = phaseOf(model.shownRe, model.shownIm);
-    model.shownAbs = ShownValue(model.shownAbs, model.resultUnitFactor);
-    model.shownRe = ShownValue(model.shownRe, model.resultUnitFactor);
-    model.shownIm = ShownValue(model.shownIm, model.resultUnitFactor);
+    arithmetic::Throwing check;
+    const PlanResult result = arithmetic::resultOf(z, model.resultUnitFactor, check,
+                                                   [](double q) { return std::atan(q); });
+    model.shownAbs = result.shownAbs;
+    model.phaseAngle = result.phaseAngle;
+    model.shownRe = result.shownRe;
+    model.shownIm = result.shownIm;
 }
 
 }  // namespace
 
 double PhaseDegrees(double re, double im) {
-    if (re != 0.0)
-        return checkedDiv(checked(std::atan(checkedDiv(im, re)) * 180.0), kCalculationPi);
-    if (im > 0.0) return 90.0;
-    if (im < 0.0) return -90.0;
-    return 0.0;
+    if (re == 0.0) return arithmetic::phaseOnAxis(im);
+    arithmetic::Throwing check;
+    return arithmetic::phaseOffAxis(re, im, check, [](double q) { return std::atan(q); });
 }
 
 double ShownValue(double ohms, double unitFactor) {
-    return roundToThousandths(checked(ohms * unitFactor));
+    arithmetic::Throwing check;
+    return arithmetic::roundToThousandths(check.finite(ohms * unitFactor), check);
 }
 
 void RefreshCombinedTables(CircuitModel& model) {

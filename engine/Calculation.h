@@ -24,9 +24,6 @@ void Calculate(CircuitModel& model, CalculationTrace* trace = nullptr);
 // rounded half up to three decimals. Throws ArithmeticError where the scaled value overflows.
 double ShownValue(double ohms, double unitFactor);
 
-// π as the calculation writes it: the shown phases depend on it.
-inline constexpr double kCalculationPi = 3.141592;
-
 // Phase angle in degrees from the plain arctangent with the program's 3.141592, unrounded:
 // -90..+90, also for a negative real part; ±90 or 0 on the imaginary axis.
 double PhaseDegrees(double re, double im);

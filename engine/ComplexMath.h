@@ -1,35 +1,26 @@
 #pragma once
 
-#include <cmath>
+#include "engine/ImpedanceArithmetic.h"
 
-#include "engine/CheckedMath.h"
-#include "model/Complex.h"
-
-// The four complex operations of the impedance reduction. Each step is checked as soon as it is
-// formed, so a division by zero, 0/0 or an overflow throws ArithmeticError instead of returning.
-// They are inline because a frequency sweep runs them millions of times.
+// The four complex operations of the impedance reduction, by their names in the calculation. Each
+// throws ArithmeticError on a division by zero, 0/0 or an overflow instead of returning.
 
 inline Complex ComplexAdd(const Complex& a, const Complex& b) {
-    Complex sum;
-    sum.re = checked(a.re + b.re);
-    sum.im = checked(a.im + b.im);
-    return sum;
+    arithmetic::Throwing check;
+    return arithmetic::add(a, b, check);
 }
 
 inline Complex ComplexDiv(const Complex& a, const Complex& b) {
-    // The squared modulus is rounded to a double before use: for 0 + j1e-200 it underflows to 0
-    // and the division must fail rather than be rescued by extended precision.
-    const double d = checked(b.re * b.re + b.im * b.im);
-    Complex quotient;
-    quotient.re = checkedDiv(checked(a.im * b.im + a.re * b.re), d);
-    quotient.im = checkedDiv(checked(a.im * b.re - a.re * b.im), d);
-    return quotient;
+    arithmetic::Throwing check;
+    return arithmetic::divide(a, b, check);
 }
 
 inline Complex ComplexRecip(const Complex& z) {
-    return ComplexDiv(Complex{1.0, 0.0}, z);
+    arithmetic::Throwing check;
+    return arithmetic::recip(z, check);
 }
 
 inline double ComplexAbs(const Complex& z) {
-    return std::sqrt(checked(checked(std::pow(z.im, 2.0)) + checked(std::pow(z.re, 2.0))));
+    arithmetic::Throwing check;
+    return arithmetic::magnitude(z, check);
 }

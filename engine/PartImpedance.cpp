@@ -1,6 +1,7 @@
 #include "engine/PartImpedance.h"
 
 void PartImpedance(CircuitModel& model, std::int16_t s) {
+    arithmetic::Throwing check;
     Complex& z = model.zWork;
     if (!isPartSlot(s)) {
         z = Complex{};
@@ -12,17 +13,17 @@ void PartImpedance(CircuitModel& model, std::int16_t s) {
             z.im = 0.0;
             return;
         case PartKind::Coil: {
-            const double omega = AngularFrequency(model.frequency);
+            const double omega = arithmetic::angular(model.frequency, check);
             z.re = 0.0;
-            z.im = CoilReactance(model.slotValue[s], omega);
+            z.im = arithmetic::coilReactance(model.slotValue[s], omega, check);
             return;
         }
         case PartKind::Capacitor: {
-            const double omega = AngularFrequency(model.frequency);
+            const double omega = arithmetic::angular(model.frequency, check);
             // A failed calculation leaves the model as it stands: here the real part is already
             // cleared while the imaginary part keeps its previous value.
             z.re = 0.0;
-            z.im = CapacitorReactance(model.slotValue[s], omega);
+            z.im = arithmetic::capacitorReactance(model.slotValue[s], omega, check);
             return;
         }
         case PartKind::Impedance: {

@@ -8,40 +8,23 @@
 
 #include "engine/Calculation.h"
 #include "engine/CalculationTrace.h"
-#include "engine/CheckedMath.h"
-#include "engine/PartImpedance.h"
-#include "engine/PlanArithmetic.h"
+#include "engine/HarmlessValues.h"
+#include "engine/ImpedanceArithmetic.h"
 
-using plan_arithmetic::add;
-using plan_arithmetic::capacitor;
-using plan_arithmetic::coil;
-using plan_arithmetic::impedanceOf;
-using plan_arithmetic::Marking;
-using plan_arithmetic::parallel;
-using plan_arithmetic::resultOf;
-using plan_arithmetic::Throwing;
+using arithmetic::add;
+using arithmetic::capacitor;
+using arithmetic::coil;
+using arithmetic::impedanceOf;
+using arithmetic::Marking;
+using arithmetic::parallel;
+using arithmetic::resultOf;
+using arithmetic::Throwing;
 
 namespace {
 
 // Frequencies evaluated side by side: enough to keep the processor busy with independent
 // divisions, few enough that their values stay in the first-level cache.
 constexpr std::size_t kBlock = 64;
-
-// The drawing with every part's impedance moved into the closed first quadrant (resistance and
-// reactance >= 0, not both 0) and of a size near 1: a reciprocal of such a value lies in the
-// fourth quadrant, sums stay in their quadrant and away from 0, so no step of a calculation can
-// divide by zero or overflow. A calculation of this copy fails only where its walk fails, and
-// the walk is the one of the real values, since the searches never read a value.
-CircuitModel withHarmlessValues(const CircuitModel& model) {
-    CircuitModel copy = model;
-    copy.frequency = 1;
-    copy.resultUnitFactor = 1;
-    for (int s = 1; s <= kSlotCount; ++s)
-        copy.slotValue[s] = kindOfSlot(s) == PartKind::Capacitor ? -1.0 : 1.0;  // -1 F: +j/ω
-    copy.impPartRe.fill(1.0);
-    copy.impPartIm.fill(1.0);
-    return copy;
-}
 
 }  // namespace
 
@@ -113,7 +96,22 @@ void ReductionPlan::readSteps(const CircuitModel& model) {
                       : next == Kind::Bypass ? Op::BridgeChain
                                              : Op::StartColumn;
         mSteps.push_back(stepFor(op, model, steps[i].left.front()));
+        mSteps.back().slot = steps[i].left.front();
     }
+}
+
+ReductionPlan ReductionPlan::withValues(const SlotTable& values) const {
+    ReductionPlan copy = *this;
+    for (Step& step : copy.mSteps) {
+        if (!isPartSlot(step.slot)) continue;
+        switch (step.kind) {
+            case PartKind::Resistor: step.fixed = {values[step.slot], 0.0}; break;
+            case PartKind::Coil:
+            case PartKind::Capacitor: step.value = values[step.slot]; break;
+            case PartKind::Impedance: break;
+        }
+    }
+    return copy;
 }
 
 ReductionPlan::Step ReductionPlan::stepFor(Op op, const CircuitModel& model, int slot) {

@@ -5,15 +5,8 @@
 #include <span>
 #include <vector>
 
+#include "engine/ImpedanceArithmetic.h"
 #include "model/CircuitModel.h"
-
-// What a calculation leaves in the model's result fields, at one frequency.
-struct PlanResult {
-    Complex z;                          // resultRe, resultIm: ohms, unscaled and unrounded
-    double phase;                       // degrees, unrounded
-    double shownAbs, shownRe, shownIm;  // in the result unit, rounded to three decimals
-    double phaseAngle;                  // degrees, as shown
-};
 
 // The reduction of one drawing as a flat list of steps over its parts' values. The searches of a
 // calculation read coordinates only, never an impedance, so the walk is the same at every
@@ -39,6 +32,11 @@ public:
     // The slots a calculation takes into the result (its slotMarked), indexed by slot.
     const SlotFlags& takenSlots() const { return mTaken; }
 
+    // The same walk with the resistors, coils and capacitors valued from `values`, indexed by
+    // slot; impedance parts keep theirs. A fit tries many values on one drawing, and the walk
+    // does not depend on them.
+    ReductionPlan withValues(const SlotTable& values) const;
+
 private:
     enum class Op : std::uint8_t {
         StartColumn,     // column := the part
@@ -54,6 +52,7 @@ private:
         PartKind kind;
         double value;
         Complex fixed;
+        int slot = 0;  // 0 for a step that takes no part
     };
 
     struct Block;

@@ -8,6 +8,7 @@
 #include "engine/ArithmeticError.h"
 #include "engine/Calculation.h"
 #include "engine/CalculationTrace.h"
+#include "engine/HarmlessValues.h"
 #include "engine/NoPartPlacedError.h"
 #include "engine/NodeSets.h"
 
@@ -25,19 +26,6 @@ Walk walkOf(CircuitModel copy) {
     Calculate(copy, &trace);
     const std::vector<int> series = trace.seriesParts();
     return {series.front(), series.back(), copy.slotMarked, Complex{copy.resultRe, copy.resultIm}};
-}
-
-// Values under which the reduction does not fault: every part 1 Ω, 1 H or 1 F at 1 Hz, every
-// impedance part 1 Ω. No parallel sum of their admittances cancels (a capacitor's 6.283184 S
-// outweighs the 0.159 S of 19 coils); a chain that a bridging part divides by could reach 0 only
-// by an exact coincidence of sums, and then the check names no port. The searches read
-// coordinates only, so the walk is the one the drawing's own values would take.
-CircuitModel withHarmlessValues(CircuitModel model) {
-    model.frequency = 1;
-    model.slotValue.fill(1);
-    model.impPartRe.fill(1);
-    model.impPartIm.fill(0);
-    return model;
 }
 
 // The walk of the drawing, or the outcome that leaves no port.

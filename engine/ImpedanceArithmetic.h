@@ -3,16 +3,29 @@
 #include <cfloat>
 #include <cmath>
 
-#include "engine/Calculation.h"
 #include "engine/CheckedMath.h"
-#include "engine/PartImpedance.h"
-#include "engine/ReductionPlan.h"
 #include "model/Complex.h"
+#include "model/PartKind.h"
 
-// The checked arithmetic of the reduction plan, for one frequency at a time or for many side by
-// side. Built with -fno-math-errno where it is used (ReductionPlan.cpp), so that its loops over
-// many frequencies vectorise.
-namespace plan_arithmetic {
+// 6.283184 and 3.141592 as the calculation writes them, not 2π and π to full precision: the shown
+// results depend on them.
+inline constexpr double kCalculationTwoPi = 6.283184;
+inline constexpr double kCalculationPi = 3.141592;
+
+// What a calculation leaves in the model's result fields, at one frequency.
+struct PlanResult {
+    Complex z;                          // resultRe, resultIm: ohms, unscaled and unrounded
+    double phase;                       // degrees, unrounded
+    double shownAbs, shownRe, shownIm;  // in the result unit, rounded to three decimals
+    double phaseAngle;                  // degrees, as shown
+};
+
+// The one checked arithmetic of an impedance: the complex operations, the impedance of a coil and
+// a capacitor, and the result step. A calculation runs it with Throwing, one frequency at a time;
+// the reduction plan also with Marking, for many frequencies side by side. The plan's file is
+// built with -fno-math-errno, so that its loops over many frequencies vectorise; no value
+// changes.
+namespace arithmetic {
 
 // How a step's result is checked. A single evaluation throws where a calculation throws, with
 // the same message. A frequency among many is marked instead: the loop over the frequencies then
@@ -48,23 +61,34 @@ struct Marking {
     }
 };
 
-// The arithmetic of a calculation (ComplexMath.h, PartImpedance.h, the result step of
-// Calculation.cpp) expression for expression and check for check, so that the bits are the same
-// and a fault is found at the same step.
+// Each step is checked as soon as it is formed, so that a division by zero, 0/0 or an overflow is
+// found at the step where it happens.
 
 template <typename Check>
 Complex add(const Complex& a, const Complex& b, Check& check) {
     return {check.finite(a.re + b.re), check.finite(a.im + b.im)};
 }
 
-// ComplexDiv of 1 + j0 by z, the squared modulus rounded to a double before use.
+// The textbook quotient. The squared modulus is rounded to a double before use: for 0 + j1e-200
+// it underflows to 0 and the division must fail rather than be rescued by extended precision.
+template <typename Check>
+Complex divide(const Complex& a, const Complex& b, Check& check) {
+    const double d = check.finite(b.re * b.re + b.im * b.im);
+    const double re = check.divide(check.finite(a.im * b.im + a.re * b.re), d);
+    const double im = check.divide(check.finite(a.im * b.re - a.re * b.im), d);
+    return {re, im};
+}
+
 template <typename Check>
 Complex recip(const Complex& z, Check& check) {
-    const Complex one{1.0, 0.0};
-    const double d = check.finite(z.re * z.re + z.im * z.im);
-    const double re = check.divide(check.finite(one.im * z.im + one.re * z.re), d);
-    const double im = check.divide(check.finite(one.im * z.re - one.re * z.im), d);
-    return {re, im};
+    return divide(Complex{1.0, 0.0}, z, check);
+}
+
+// Each square by the general power operation, added before the root.
+template <typename Check>
+double magnitude(const Complex& z, Check& check) {
+    return std::sqrt(
+        check.finite(check.finite(std::pow(z.im, 2.0)) + check.finite(std::pow(z.re, 2.0))));
 }
 
 template <typename Check>
@@ -76,18 +100,32 @@ Complex parallel(const Complex& x, const Complex& y, Check& check) {
 
 // The angular frequency is formed first, and a capacitor divides -1 by the product C·ω.
 template <typename Check>
+double angular(double frequency, Check& check) {
+    return check.finite(kCalculationTwoPi * frequency);
+}
+
+template <typename Check>
+double coilReactance(double henries, double omega, Check& check) {
+    return check.finite(henries * omega);
+}
+
+template <typename Check>
+double capacitorReactance(double farads, double omega, Check& check) {
+    return check.divide(-1.0, check.finite(farads * omega));
+}
+
+template <typename Check>
 Complex coil(double henries, double frequency, Check& check) {
-    const double omega = check.finite(kCalculationTwoPi * frequency);
-    return {0.0, check.finite(henries * omega)};
+    return {0.0, coilReactance(henries, angular(frequency, check), check)};
 }
 
 template <typename Check>
 Complex capacitor(double farads, double frequency, Check& check) {
-    const double omega = check.finite(kCalculationTwoPi * frequency);
-    return {0.0, check.divide(-1.0, check.finite(farads * omega))};
+    return {0.0, capacitorReactance(farads, angular(frequency, check), check)};
 }
 
-// PhaseDegrees off the imaginary axis. The arctangent is a call, which a vectorised loop cannot
+// The phase in degrees off the imaginary axis, from the plain arctangent: -90..+90, also for a
+// negative real part. The arctangent is a call, which a vectorised loop cannot
 // make: the lanes take theirs from a table filled beforehand, a single evaluation from std::atan.
 template <typename Check, typename Arctangent>
 double phaseOffAxis(double re, double im, Check& check, Arctangent arctangent) {
@@ -126,8 +164,7 @@ template <typename Check, typename Arctangent>
 PlanResult resultOf(const Complex& z, double unitFactor, Check& check, Arctangent arctangent) {
     PlanResult result{};
     result.z = z;
-    const double magnitude = std::sqrt(
-        check.finite(check.finite(std::pow(z.im, 2.0)) + check.finite(std::pow(z.re, 2.0))));
+    const double modulus = magnitude(z, check);
     const bool onAxis = z.re == 0.0;
     const double offAxis =
         check.where(!onAxis, [&](auto& c) { return phaseOffAxis(z.re, z.im, c, arctangent); });
@@ -135,7 +172,7 @@ PlanResult resultOf(const Complex& z, double unitFactor, Check& check, Arctangen
         check.where(!onAxis, [&](auto& c) { return roundToThousandths(offAxis, c); });
     result.phase = onAxis ? phaseOnAxis(z.im) : offAxis;
     result.phaseAngle = onAxis ? result.phase : rounded;
-    result.shownAbs = roundToThousandths(check.finite(magnitude * unitFactor), check);
+    result.shownAbs = roundToThousandths(check.finite(modulus * unitFactor), check);
     result.shownRe = roundToThousandths(check.finite(z.re * unitFactor), check);
     result.shownIm = roundToThousandths(check.finite(z.im * unitFactor), check);
     return result;
@@ -153,4 +190,4 @@ Complex impedanceOf(const Step& step, double frequency, Check& check) {
     return step.fixed;
 }
 
-}  // namespace plan_arithmetic
+}  // namespace arithmetic
