@@ -5,7 +5,7 @@
 #include <QUndoStack>
 #include <optional>
 
-#include "model/DrawingState.h"
+#include "model/DrawingFileContents.h"
 
 class QAction;
 class QLabel;

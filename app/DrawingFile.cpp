@@ -10,7 +10,10 @@
 #include <cerrno>
 #include <cmath>
 #include <stdexcept>
+#include <type_traits>
+#include <variant>
 
+#include "model/DrawingFields.h"
 #include "model/Palette.h"
 #include "results/ResultUnits.h"
 
@@ -116,6 +119,47 @@ QJsonObject object(const QJsonValue& value, const QString& where) {
     return value.toObject();
 }
 
+// Each kind of field is read by its own rule: a finite number, a string, a boolean, or the drag
+// kind, 0 or 1.
+template <typename Owner>
+void readField(const QJsonObject& object, const NamedField<Owner>& named, const QString& where,
+               Owner& owner) {
+    const char* name = named.name;
+    std::visit(
+        [&](auto member) {
+            using Value = std::remove_reference_t<decltype(owner.*member)>;
+            if constexpr (std::is_same_v<Value, double>) {
+                owner.*member = number(object, name, where);
+            } else if constexpr (std::is_same_v<Value, std::string>) {
+                owner.*member = string(object, name, where);
+            } else if constexpr (std::is_same_v<Value, bool>) {
+                const QJsonValue value = field(object, name, where);
+                if (!value.isBool())
+                    throw Refusal(
+                        QStringLiteral("「%1」が真偽値ではありません").arg(name).toStdString());
+                owner.*member = value.toBool();
+            } else {
+                owner.*member = static_cast<std::int16_t>(index(object, name, where, 0, 1));
+            }
+        },
+        named.member);
+}
+
+template <typename Owner, std::size_t N>
+void writeFields(QJsonObject& object, const std::array<NamedField<Owner>, N>& fields,
+                 const Owner& owner) {
+    for (const NamedField<Owner>& named : fields)
+        std::visit(
+            [&](auto member) {
+                using Value = std::remove_cvref_t<decltype(owner.*member)>;
+                if constexpr (std::is_same_v<Value, std::string>)
+                    object[QLatin1String(named.name)] = text(owner.*member);
+                else
+                    object[QLatin1String(named.name)] = owner.*member;
+            },
+            named.member);
+}
+
 void readPart(DrawingState& d, CircuitModel& scratch, const QJsonObject& part, const QString& where,
               std::vector<bool>& seen) {
     const int slot = index(part, "slot", where, 1, kSlotCount, &seen);
@@ -187,24 +231,14 @@ DrawingFileContents readContents(const QJsonObject& root) {
     d.slotUsed = parts.slotUsed, d.slotValue = parts.slotValue;
     d.impPartRe = parts.impPartRe, d.impPartIm = parts.impPartIm;
     d.valueCaption = parts.valueCaption;
-    d.frequency = number(root, "frequency", top);
-    d.frequencyCaption = string(root, "frequencyCaption", top);
-    d.frequencyUnitCaption = string(root, "frequencyUnitCaption", top);
-    const QJsonValue shown = field(root, "frequencyCommandShown", top);
-    if (!shown.isBool()) throw Refusal("「frequencyCommandShown」が真偽値ではありません");
-    d.frequencyCommandShown = shown.toBool();
-    d.lastPartName = string(root, "lastPartName", top);
-    d.lastLineName = string(root, "lastLineName", top);
-    d.lastDragKind = static_cast<std::int16_t>(index(root, "lastDragKind", top, 0, 1));
-
+    for (const NamedField<DrawingState>& named : kDrawingFields) readField(root, named, top, d);
     DrawingFileContents contents{d};
     const ResultUnit* unit = resultUnitNamed(string(root, "resultUnit", top));
     if (unit == nullptr) throw Refusal("結果の単位が Ω、ＫΩ、ＭΩ のどれでもありません");
     contents.resultUnitFactor = unit->factor;
     const QJsonObject typed = object(field(root, "typed", top), QStringLiteral("typed"));
-    contents.resistanceInput = number(typed, "resistance", QStringLiteral("typed"));
-    contents.inductanceInput = number(typed, "inductance", QStringLiteral("typed"));
-    contents.capacitanceInput = number(typed, "capacitance", QStringLiteral("typed"));
+    for (const NamedField<DrawingFileContents>& named : kTypedFields)
+        readField(typed, named, QStringLiteral("typed"), contents);
     if (const auto problem = problemWith(contents)) throw Refusal(*problem);
     return contents;
 }
@@ -229,19 +263,13 @@ QByteArray encodeDrawingFile(const DrawingFileContents& contents) {
         if ((vertical ? d.vLineUsed : d.hLineUsed)[lineOfImage(image)] != 0)
             lines.append(lineObject(d, image));
     }
-    const QJsonObject body{{"parts", parts},
-                           {"lines", lines},
-                           {"frequency", d.frequency},
-                           {"frequencyCaption", text(d.frequencyCaption)},
-                           {"frequencyUnitCaption", text(d.frequencyUnitCaption)},
-                           {"frequencyCommandShown", d.frequencyCommandShown},
-                           {"resultUnit", text(resultUnitText(contents.resultUnitFactor))},
-                           {"typed", QJsonObject{{"resistance", contents.resistanceInput},
-                                                 {"inductance", contents.inductanceInput},
-                                                 {"capacitance", contents.capacitanceInput}}},
-                           {"lastPartName", text(d.lastPartName)},
-                           {"lastLineName", text(d.lastLineName)},
-                           {"lastDragKind", d.lastDragKind}};
+    QJsonObject typed;
+    writeFields(typed, kTypedFields, contents);
+    QJsonObject body{{"parts", parts},
+                     {"lines", lines},
+                     {"resultUnit", text(resultUnitText(contents.resultUnitFactor))},
+                     {"typed", typed}};
+    writeFields(body, kDrawingFields, d);
     // Qt writes an object's keys in sorted order; the format name and version go first by hand,
     // so that a reader can tell the file at a glance.
     const QByteArray rest = QJsonDocument(body).toJson(QJsonDocument::Indented);

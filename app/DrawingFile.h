@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "model/DrawingState.h"
+#include "model/DrawingFileContents.h"
 
 // The drawing file: JSON with the format name and version first, then the used part slots
 // (value, captions, terminals), the used lines (number, ends, length), the frequency with its

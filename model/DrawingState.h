@@ -1,19 +1,41 @@
 #pragma once
 
-#include <optional>
+#include <array>
+#include <cstdint>
 #include <string>
 
-#include "model/CircuitModel.h"
+#include "model/Complex.h"
+#include "model/PartKind.h"
 
-// The drawing and its editing state, taken out of the model and put back whole: what an undo
-// step remembers and what a drawing file holds beside the user's choices. It leaves out the
-// calculation's working state (every calculation rebuilds it) and the result unit (a view
-// choice, not an edit).
+// Terminal coordinates of one kind of part, indexed by k = 1..5 (element 0 stays 0).
+// Right Y is held in single precision like the original window's coordinate tables.
+using KindTable = std::array<double, kSlotsPerKind + 1>;
+using KindTableF = std::array<float, kSlotsPerKind + 1>;
+// Slot tables, indexed by s = 1..20 (element 0 stays 0).
+using SlotTable = std::array<double, kSlotCount + 1>;
+using SlotTableF = std::array<float, kSlotCount + 1>;
+using SlotFlags = std::array<std::int16_t, kSlotCount + 1>;
+// Line tables, indexed by n = 1..10; elements 0 and 11 exist and stay 0.
+using LineTable = std::array<double, kLinesPerKind + 2>;
+using LineTableF = std::array<float, kLinesPerKind + 2>;
+using LineFlags = std::array<std::int16_t, kLinesPerKind + 1>;
+
+inline constexpr std::int16_t kPartDraggedLast = 1;
+inline constexpr std::int16_t kLineDraggedLast = 0;
+
+// The drawing and its editing state: every field that an undo step remembers and a drawing file
+// holds, declared here once. The model is a DrawingState with the calculation's working state and
+// the values the windows exchange beside it, so capturing and restoring the drawing is a copy of
+// this part of the model. The result unit is a view choice, not an edit, and is not here.
+// All coordinates are twips in the main window's client area, x to the right, y downward.
 struct DrawingState {
+    // Part slots.
     SlotFlags slotUsed{};
-    SlotTable slotValue{};
+    SlotTable slotValue{};  // ohm, henry or farad for slots 1..15
     KindTable impPartRe{}, impPartIm{};
+    // The captions of each slot's value labels; only impedance parts use the second.
     std::array<std::array<std::string, 2>, kSlotCount + 1> valueCaption{};
+
     KindTable resLeftX{}, resLeftY{}, resRightX{};
     KindTableF resRightY{};
     KindTable coilLeftX{}, coilLeftY{}, coilRightX{};
@@ -22,40 +44,29 @@ struct DrawingState {
     KindTableF capRightY{};
     KindTable impLeftX{}, impLeftY{}, impRightX{};
     KindTableF impRightY{};
+
+    // Connecting lines.
     LineFlags vLineUsed{}, hLineUsed{};
     LineTable vLineTopX{}, vLineTopY{}, vLineBottomX{};
     LineTableF vLineBottomY{};
     LineTable hLineLeftX{}, hLineLeftY{}, hLineRightX{};
     LineTableF hLineRightY{};
-    std::string lastPartName, lastLineName;
-    std::int16_t lastDragKind = kPartDraggedLast;
+
+    // Editing state.
+    std::string lastPartName;
+    std::string lastLineName;
+    std::int16_t lastDragKind = 0;  // kPartDraggedLast or kLineDraggedLast
+    // The calculation's start part, as the last calculation left it.
     std::int16_t startPart = 0;
-    double frequency = 0;
-    std::string frequencyCaption, frequencyUnitCaption;
-    bool frequencyCommandShown = true;
+
+    double frequency = 0;  // hertz once the frequency command has finished
+    // The frequency as the window shows it beside the palette (Label18, Label19), and whether
+    // "周波数" can be used: impedance parts hide it.
+    std::string frequencyCaption;
+    std::string frequencyUnitCaption;
+    bool frequencyCommandShown = false;
 
     bool operator==(const DrawingState&) const = default;
     // Whether every part and line stands where it stood: editing state aside.
     bool samePlaces(const DrawingState& other) const;
 };
-
-DrawingState captureDrawing(const CircuitModel& model);
-void restoreDrawing(CircuitModel& model, const DrawingState& state);
-
-// Everything a drawing file holds: the drawing, the result unit and the numbers last typed in
-// the three value dialogs, which a dialog closed without typing hands on again.
-struct DrawingFileContents {
-    DrawingState drawing;
-    double resultUnitFactor = 1;
-    double resistanceInput = 0, inductanceInput = 0, capacitanceInput = 0;
-
-    bool operator==(const DrawingFileContents&) const = default;
-};
-
-DrawingFileContents captureFileContents(const CircuitModel& model);
-void restoreFileContents(CircuitModel& model, const DrawingFileContents& contents);
-
-// What is wrong with contents read from a file, in words for the user; nothing when the model
-// can take them: numbers finite, each part and line inside the client area of 12840 x 8325
-// twips, its terminals or ends where its size puts them, the flags and the drag kind 0 or 1.
-std::optional<std::string> problemWith(const DrawingFileContents& contents);
