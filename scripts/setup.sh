@@ -10,7 +10,7 @@ packages=(
     qt6-translations-l10n libqt6svg6 libeigen3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-mincho fonts-ipafont-gothic
-    ngspice
+    ngspice python3-scikit-rf
     xvfb xauth xdotool imagemagick
     desktop-file-utils appstream shared-mime-info x11-utils dpkg-dev lintian
     clang-format clang-tidy locales time
