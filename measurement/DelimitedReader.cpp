@@ -4,9 +4,9 @@
 #include <complex>
 #include <numbers>
 
+#include "measurement/CellNumbers.h"
 #include "measurement/MeasurementError.h"
 #include "measurement/MeasurementFile.h"
-#include "measurement/CellNumbers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "measurement/DelimitedTable.h"
 
-#include "measurement/MeasurementError.h"
 #include "measurement/CellNumbers.h"
+#include "measurement/MeasurementError.h"
 #include "measurement/TextLines.h"
 
 namespace {

@@ -18,6 +18,7 @@ std::vector<double> timeConstants(const std::vector<MeasuredPoint>& points, int 
     const double longest = 1 / (kTwoPi * points.front().frequency);
     if (elements == 1) return {std::sqrt(shortest * longest)};
     std::vector<double> taus;
+    taus.reserve(static_cast<std::size_t>(elements));
     for (int k = 0; k < elements; ++k)
         taus.push_back(shortest * std::pow(longest / shortest, double(k) / (elements - 1)));
     return taus;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "measurement/MeasurementError.h"
 #include "measurement/CellNumbers.h"
+#include "measurement/MeasurementError.h"
 
 namespace {
 

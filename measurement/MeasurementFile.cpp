@@ -30,7 +30,7 @@ private:
 };
 
 std::string mebibytes(std::uintmax_t bytes) {
-    return std::to_string(bytes / (1024 * 1024)) + " MiB";
+    return std::to_string(bytes / (std::uintmax_t{1} << 20)) + " MiB";
 }
 
 std::string systemReason() {

@@ -5,8 +5,8 @@
 #include <numbers>
 #include <optional>
 
-#include "measurement/MeasurementError.h"
 #include "measurement/CellNumbers.h"
+#include "measurement/MeasurementError.h"
 #include "measurement/TextLines.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
+#include "measurement/CellNumbers.h"
 #include "measurement/MeasurementError.h"
 #include "measurement/MeasurementFile.h"
-#include "measurement/CellNumbers.h"
 #include "measurement/TextLines.h"
 #include "measurement/TouchstoneOptions.h"
 
