@@ -373,23 +373,24 @@ void Form1::closeEvent(QCloseEvent* event) {
     if (!mEnding && !mDocument->mayDiscard()) event->ignore();
 }
 
-// The open analysis windows follow every change, each on its own copy of the model.
+// The open analysis windows follow every change; they share one copy of the model per frame.
 void Form1::followDrawing() {
-    mResponse.follow(mModel);
-    if (mSteps != nullptr) mSteps->follow(mModel);
+    mSnapshot.changed();
+    mResponse.follow(mSnapshot);
+    if (mSteps != nullptr) mSteps->follow(mSnapshot);
 }
 
 void Form1::showFrequencyResponse() {
     QWidget* window = mResponse.window(this);
     if (window == nullptr) return;
-    mResponse.follow(mModel);
+    mResponse.follow(mSnapshot);
     window->show();
     window->raise();
 }
 
 void Form1::showReductionSteps() {
     if (mSteps == nullptr) mSteps = new StepsWindow(this);
-    mSteps->follow(mModel);
+    mSteps->follow(mSnapshot);
     mSteps->show();
     mSteps->raise();
 }

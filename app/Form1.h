@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/ResponseLibrary.h"
+#include "following/ModelSnapshot.h"
 #include "model/CircuitModel.h"
 #include "toolkit/ValueLabel.h"
 
@@ -82,6 +83,7 @@ private:
     void followDrawing();
 
     CircuitModel mModel;
+    ModelSnapshot mSnapshot{mModel};
     QWidget* mClientArea = nullptr;
     DrawingArea* mDrawing = nullptr;
     QPushButton* mCommand4 = nullptr;

@@ -12,8 +12,8 @@ QWidget* ResponseLibrary::window(QWidget* parent) {
     return mWindow;
 }
 
-void ResponseLibrary::follow(const CircuitModel& model) const {
-    if (mWindow != nullptr) mFollow(mWindow, model);
+void ResponseLibrary::follow(ModelSnapshot& snapshot) const {
+    if (mWindow != nullptr) mFollow(mWindow, snapshot);
 }
 
 // The library stays loaded to the end of the run: the window's code lives in it.

@@ -16,7 +16,7 @@ public:
     // The window, made on the first call; nullptr when the library cannot be loaded.
     QWidget* window(QWidget* parent);
     // Has the window, when there is one, follow the model.
-    void follow(const CircuitModel& model) const;
+    void follow(ModelSnapshot& snapshot) const;
 
 private:
     bool load(QWidget* parent);

@@ -8,8 +8,9 @@
 
 class QMouseEvent;
 
-// The states a drag-over event reports; the window handles every event alike.
-enum DragState { kDragEnter = 0, kDragLeave = 1, kDragOver = 2 };
+// The state a drag-over event reports while the pointer moves over the window; the window
+// handles every event alike.
+inline constexpr int kDragOver = 2;
 class QWidget;
 
 // Drags parts and lines by hand. A press on a draggable widget (or on a label inside it) starts

@@ -44,11 +44,16 @@ std::vector<double> logSpaced(double start, double stop, int count) {
 
 std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start, double stop,
                                          int count) {
+    const std::optional<ReductionPlan> plan = readPlan(model);
+    return SweepFrequencies(plan ? &*plan : nullptr, start, stop, count);
+}
+
+std::vector<SweepPoint> SweepFrequencies(const ReductionPlan* plan, double start, double stop,
+                                         int count) {
     std::vector<SweepPoint> points;
     if (!(start > 0 && stop > start && count >= 2)) return points;
     const std::vector<double> frequencies = logSpaced(start, stop, count);
     points.reserve(count);
-    const std::optional<ReductionPlan> plan = readPlan(model);
     // A few hundred results at a time, on the stack: a vector of all of them would be allocated
     // and its pages touched afresh on every sweep.
     constexpr std::size_t kChunk = 256;

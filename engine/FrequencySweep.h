@@ -20,6 +20,9 @@ struct SweepPoint {
 // Every point is invalid when the drawing cannot be read (no part placed, a walk that fails).
 std::vector<SweepPoint> SweepFrequencies(const CircuitModel& model, double start, double stop,
                                          int count);
+// The same on a plan already read; every point is invalid where there is none (nullptr).
+std::vector<SweepPoint> SweepFrequencies(const ReductionPlan* plan, double start, double stop,
+                                         int count);
 
 struct Resonance {
     enum class Kind { PhaseZero, Minimum, Maximum };

@@ -2,14 +2,32 @@
 
 #include "toolkit/Appearance.h"
 
+namespace {
+
+std::shared_ptr<const CircuitModel> initialModel() {
+    auto model = std::make_shared<CircuitModel>();
+    loadInitialState(*model);
+    return model;
+}
+
+}  // namespace
+
 FollowingWindow::FollowingWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool), mUpdate(this, [this] { showModel(); }) {
+    : QWidget(parent, Qt::Tool), mShown(initialModel()), mUpdate(this, [this] {
+          if (mSource != nullptr) mShown = mSource->current();
+          showModel();
+      }) {
     setFont(minchoFont());
-    loadInitialState(mModel);
+}
+
+void FollowingWindow::follow(ModelSnapshot& snapshot) {
+    mSource = &snapshot;
+    mUpdate.request();
 }
 
 void FollowingWindow::follow(const CircuitModel& model) {
-    mModel = model;
+    mSource = nullptr;
+    mShown = std::make_shared<const CircuitModel>(model);
     mUpdate.request();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "following/FrameUpdate.h"
+#include "following/ModelSnapshot.h"
 #include "model/CircuitModel.h"
 
 // An analysis window: a tool window of the main window that shows its own copy of the model, as
@@ -11,7 +13,10 @@
 class FollowingWindow : public QWidget {
     Q_OBJECT
 public:
-    // Takes a copy of the model and shows it within a frame; a burst of calls shows the last.
+    // Shows the snapshot's model within a frame, taking the snapshot's copy only then; a burst of
+    // calls shows the last state.
+    void follow(ModelSnapshot& snapshot);
+    // The same for a model of its own, copied now.
     void follow(const CircuitModel& model);
     // Shows a followed model now.
     void flush();
@@ -20,11 +25,13 @@ protected:
     explicit FollowingWindow(QWidget* parent);
 
     void showEvent(QShowEvent* event) override;
-    // Shows mModel; called at most once per frame after a follow.
+    // Shows model(); called at most once per frame after a follow.
     virtual void showModel() = 0;
 
-    CircuitModel mModel;
+    const CircuitModel& model() const { return *mShown; }
 
 private:
+    std::shared_ptr<const CircuitModel> mShown;
+    ModelSnapshot* mSource = nullptr;
     FrameUpdate mUpdate;
 };

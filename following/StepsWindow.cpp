@@ -116,7 +116,7 @@ StepsWindow::StepsWindow(QWidget* parent) : FollowingWindow(parent) {
 // The steps come from a calculation of a copy, so that they are the calculation's own; when it
 // fails, the steps made before the fault stay listed above the reason.
 void StepsWindow::showModel() {
-    CircuitModel copy = mModel;
+    CircuitModel copy = model();
     CalculationTrace trace;
     QString failure;
     try {
@@ -129,12 +129,12 @@ void StepsWindow::showModel() {
     mFailure->setText(failure);
     mFailure->setVisible(!failure.isEmpty());
 
-    const double factor = mModel.resultUnitFactor;
+    const double factor = model().resultUnitFactor;
     const QString unit = QString::fromStdString(resultUnitText(factor));
     mSteps->setHorizontalHeaderLabels({QStringLiteral("手順"), QStringLiteral("内容"),
                                        QStringLiteral("実部 (") + unit + u')',
                                        QStringLiteral("虚部 (") + unit + u')'});
-    const QStringList names = partNames(mModel);
+    const QStringList names = partNames(model());
     mSteps->setRowCount(static_cast<int>(trace.steps().size()));
     int row = 0;
     for (const TraceStep& step : trace.steps()) {
@@ -145,8 +145,8 @@ void StepsWindow::showModel() {
         ++row;
     }
 
-    const WiredCheck check = CheckWiredDrawing(mModel);
-    const QString left = notInResultText(check, mModel);
+    const WiredCheck check = CheckWiredDrawing(model());
+    const QString left = notInResultText(check, model());
     mNotInResult->setText(left.isEmpty() ? QStringLiteral("計算に入っていない素子：なし") : left);
     mWiredCheck->setText(wiredCheckText(check, factor));
     emit updated();

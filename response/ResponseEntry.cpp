@@ -6,7 +6,7 @@ QWidget* selvoriaCreateFrequencyResponse(QWidget* parent) {
     return new ResponseWindow(parent);
 }
 
-void selvoriaFollowFrequencyResponse(QWidget* window, const CircuitModel& model) {
+void selvoriaFollowFrequencyResponse(QWidget* window, ModelSnapshot& snapshot) {
     // Only windows this library made are handed back to it.
-    static_cast<ResponseWindow*>(window)->follow(model);
+    static_cast<ResponseWindow*>(window)->follow(snapshot);
 }

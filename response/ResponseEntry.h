@@ -1,6 +1,6 @@
 #pragma once
 
-struct CircuitModel;
+class ModelSnapshot;
 class QWidget;
 
 // The frequency response window, with Qt Charts and Qt SVG under it, lives in a library of its
@@ -10,7 +10,7 @@ extern "C" {
 // A new, hidden window, owned by the parent.
 QWidget* selvoriaCreateFrequencyResponse(QWidget* parent);
 // The window takes a copy of the model and sweeps it within a frame.
-void selvoriaFollowFrequencyResponse(QWidget* window, const CircuitModel& model);
+void selvoriaFollowFrequencyResponse(QWidget* window, ModelSnapshot& snapshot);
 }
 using CreateFrequencyResponse = decltype(&selvoriaCreateFrequencyResponse);
 using FollowFrequencyResponse = decltype(&selvoriaFollowFrequencyResponse);

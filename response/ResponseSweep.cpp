@@ -31,7 +31,7 @@ ResponseSweep sweepResponse(const CircuitModel& model, double start, double stop
         swept.problem = QStringLiteral(
             "この図は計算できません（図をたどると同じ素子に戻るか、座標が大きすぎます）");
     }
-    swept.points = SweepFrequencies(model, start, stop, count);
+    swept.points = SweepFrequencies(plan ? &*plan : nullptr, start, stop, count);
     if (plan) swept.resonances = RefineResonances(*plan, swept.points);
     if (swept.problem.isEmpty()) swept.problem = failedPointsText(swept.points);
     const double f0 = model.frequency;

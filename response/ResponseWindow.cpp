@@ -189,7 +189,7 @@ void ResponseWindow::refresh() {
 }
 
 void ResponseWindow::sweep() {
-    ResponseSweep swept = sweepResponse(mModel, mStart, mStop, mCount->value());
+    ResponseSweep swept = sweepResponse(model(), mStart, mStop, mCount->value());
     mPoints = std::move(swept.points);
     mResonances = std::move(swept.resonances);
     mWorking = swept.working;
@@ -206,7 +206,7 @@ void ResponseWindow::showCurrentView() {
     const auto view = static_cast<std::size_t>(mViews->currentIndex());
     if (view >= mStale.size() || !mStale[view]) return;
     mStale[view] = false;
-    const ResponseData data{mPoints, mStart, mStop, mModel.resultUnitFactor, mWorking};
+    const ResponseData data{mPoints, mStart, mStop, model().resultUnitFactor, mWorking};
     if (view < mCharts.size())
         mCharts[view]->showResponse(data);
     else
@@ -226,12 +226,12 @@ void ResponseWindow::showReadout(int index) {
     mPointed = index;
     if (index >= 0 && index < static_cast<int>(mPoints.size())) {
         mReadout->setText(QStringLiteral("ポインタ位置　") +
-                          pointText(mPoints[index], mModel.resultUnitFactor));
+                          pointText(mPoints[index], model().resultUnitFactor));
     } else if (!mWorking) {
         mReadout->setText(QStringLiteral("動作周波数は未設定"));
     } else {
         mReadout->setText(QStringLiteral("動作周波数　") +
-                          pointText(*mWorking, mModel.resultUnitFactor));
+                          pointText(*mWorking, model().resultUnitFactor));
     }
 }
 
@@ -259,7 +259,7 @@ void ResponseWindow::showProblems() {
 
 bool ResponseWindow::saveCsv(const QString& path) {
     return saveBytes(this, path,
-                     QByteArray::fromStdString(sweepCsv(mPoints, mModel.resultUnitFactor)));
+                     QByteArray::fromStdString(sweepCsv(mPoints, model().resultUnitFactor)));
 }
 
 bool ResponseWindow::saveTouchstone(const QString& path) {

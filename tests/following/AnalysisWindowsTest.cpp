@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "WindowTest.h"
+#include "following/ModelSnapshot.h"
 #include "following/StepsWindow.h"
 #include "response/ResponseWindow.h"
 
@@ -179,6 +180,25 @@ TEST(ResponseExportTest, CsvHoldsExactlyTheSweptValues) {
     });
     EXPECT_FALSE(window.saveCsv(dir.filePath(QStringLiteral("missing/response.csv"))));
     EXPECT_TRUE(reported.contains(QStringLiteral("missing"))) << reported.toStdString();
+}
+
+// However many windows ask in one frame, the model is copied once; a change makes the next copy
+// afresh, and the copies already handed out keep the state they were made from.
+TEST(ModelSnapshotTest, OneCopyPerChangeSharedByEveryWindow) {
+    CircuitModel live;
+    loadInitialState(live);
+    ModelSnapshot snapshot(live);
+    const auto first = snapshot.current();
+    EXPECT_EQ(snapshot.current(), first);
+    live.frequency = 50;
+    EXPECT_EQ(snapshot.current(), first) << "no change reported yet";
+    snapshot.changed();
+    snapshot.changed();
+    const auto second = snapshot.current();
+    EXPECT_NE(second, first);
+    EXPECT_EQ(snapshot.current(), second);
+    EXPECT_EQ(second->frequency, 50);
+    EXPECT_EQ(first->frequency, 0);
 }
 
 }  // namespace
