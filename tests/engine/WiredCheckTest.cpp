@@ -143,6 +143,24 @@ TEST(WiredCheckTest, AWalkThatDoesNotEndNamesNoPort) {
     EXPECT_EQ(WriteSpiceNetlist(model).refusal, SpiceNetlist::Refusal::NoSolvedPort);
 }
 
+// Agreement allows for rounding only: a relative 2e-9 is a difference the status bar names.
+TEST(WiredCheckTest, AgreementIsWithinRoundingOnly) {
+    const struct {
+        Complex wired, calculated;
+        bool agrees;
+    } rows[] = {
+        {{100, 50}, {100, 50}, true},
+        {{100 * (1 + 5e-10), 0}, {100, 0}, true},
+        {{100 * (1 + 2e-9), 0}, {100, 0}, false},
+        {{0, -1000 * (1 - 2e-9)}, {0, -1000}, false},
+        {{5e-13, 0}, {0, 0}, true},
+        {{2e-12, 0}, {0, 0}, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(AgreesWithCalculation(row.wired, row.calculated), row.agrees)
+            << row.wired.re << " + j" << row.wired.im;
+}
+
 // The oracle's drawings are read completely by the calculation, so the wiring must give its
 // result, except that their bridging part hangs from its right terminal alone: its left
 // terminal is joined to nothing, and as wired it carries no current.
