@@ -13,20 +13,23 @@
 #include <type_traits>
 #include <variant>
 
+#include "app/JsonFields.h"
 #include "model/DrawingFields.h"
 #include "model/Palette.h"
 #include "results/ResultUnits.h"
 
 namespace {
 
-// A file that breaks a rule; the text names the rule and where.
-struct Refusal : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using json_fields::array;
+using json_fields::field;
+using json_fields::index;
+using json_fields::number;
+using json_fields::object;
+using json_fields::readField;
+using json_fields::Refusal;
+using json_fields::string;
+using json_fields::text;
+using json_fields::writeFields;
 
 QJsonArray captionsOf(const DrawingState& d, int slot) {
     QJsonArray captions;
@@ -64,100 +67,6 @@ QJsonObject lineObject(const DrawingState& d, int image) {
             {"x2", vertical ? d.vLineBottomX[n] : d.hLineRightX[n]},
             {"y2", static_cast<double>(vertical ? d.vLineBottomY[n] : d.hLineRightY[n])},
             {"length", vertical ? size.y : size.x}};
-}
-
-QJsonValue field(const QJsonObject& object, const char* name, const QString& where) {
-    const QJsonValue value = object.value(QLatin1String(name));
-    if (value.isUndefined())
-        throw Refusal((where + QStringLiteral("：項目「%1」がありません").arg(name)).toStdString());
-    return value;
-}
-
-double number(const QJsonObject& object, const char* name, const QString& where) {
-    const QJsonValue value = field(object, name, where);
-    if (!value.isDouble() || !std::isfinite(value.toDouble()))
-        throw Refusal(
-            (where + QStringLiteral("：「%1」が有限の数ではありません").arg(name)).toStdString());
-    return value.toDouble();
-}
-
-std::string string(const QJsonObject& object, const char* name, const QString& where) {
-    const QJsonValue value = field(object, name, where);
-    if (!value.isString())
-        throw Refusal(
-            (where + QStringLiteral("：「%1」が文字列ではありません").arg(name)).toStdString());
-    return value.toString().toStdString();
-}
-
-// A whole number from first to last, used at most once when `seen` is given.
-int index(const QJsonObject& object, const char* name, const QString& where, int first, int last,
-          std::vector<bool>* seen = nullptr) {
-    const double value = number(object, name, where);
-    if (value != std::floor(value) || value < first || value > last)
-        throw Refusal(
-            (where + QStringLiteral("：「%1」は %2〜%3 の整数です").arg(name).arg(first).arg(last))
-                .toStdString());
-    const int i = static_cast<int>(value);
-    if (seen != nullptr && (*seen)[i])
-        throw Refusal(
-            (where + QStringLiteral("：%1 %2 が二度あります").arg(name).arg(i)).toStdString());
-    if (seen != nullptr) (*seen)[i] = true;
-    return i;
-}
-
-QJsonArray array(const QJsonObject& object, const char* name, const QString& where) {
-    const QJsonValue value = field(object, name, where);
-    if (!value.isArray())
-        throw Refusal(
-            (where + QStringLiteral("：「%1」が配列ではありません").arg(name)).toStdString());
-    return value.toArray();
-}
-
-QJsonObject object(const QJsonValue& value, const QString& where) {
-    if (!value.isObject())
-        throw Refusal((where + QStringLiteral("：オブジェクトではありません")).toStdString());
-    return value.toObject();
-}
-
-// Each kind of field is read by its own rule: a finite number, a string, a boolean, or the drag
-// kind, 0 or 1.
-template <typename Owner>
-void readField(const QJsonObject& object, const NamedField<Owner>& named, const QString& where,
-               Owner& owner) {
-    const char* name = named.name;
-    std::visit(
-        [&](auto member) {
-            using Value = std::remove_reference_t<decltype(owner.*member)>;
-            if constexpr (std::is_same_v<Value, double>) {
-                owner.*member = number(object, name, where);
-            } else if constexpr (std::is_same_v<Value, std::string>) {
-                owner.*member = string(object, name, where);
-            } else if constexpr (std::is_same_v<Value, bool>) {
-                const QJsonValue value = field(object, name, where);
-                if (!value.isBool())
-                    throw Refusal(
-                        QStringLiteral("「%1」が真偽値ではありません").arg(name).toStdString());
-                owner.*member = value.toBool();
-            } else {
-                owner.*member = static_cast<std::int16_t>(index(object, name, where, 0, 1));
-            }
-        },
-        named.member);
-}
-
-template <typename Owner, std::size_t N>
-void writeFields(QJsonObject& object, const std::array<NamedField<Owner>, N>& fields,
-                 const Owner& owner) {
-    for (const NamedField<Owner>& named : fields)
-        std::visit(
-            [&](auto member) {
-                using Value = std::remove_cvref_t<decltype(owner.*member)>;
-                if constexpr (std::is_same_v<Value, std::string>)
-                    object[QLatin1String(named.name)] = text(owner.*member);
-                else
-                    object[QLatin1String(named.name)] = owner.*member;
-            },
-            named.member);
 }
 
 void readPart(DrawingState& d, CircuitModel& scratch, const QJsonObject& part, const QString& where,

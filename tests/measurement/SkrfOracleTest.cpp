@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "measurement/MeasurementError.h"
 #include "measurement/CellNumbers.h"
+#include "measurement/MeasurementError.h"
 #include "measurement/TouchstoneReader.h"
 
 namespace {
