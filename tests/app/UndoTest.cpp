@@ -84,6 +84,21 @@ TEST_F(UndoTest, UnitChangesCalculationsAndDragsThatMoveNothingAreNoSteps) {
     EXPECT_EQ(form.findChild<QComboBox*>("Combo1")->currentText(), QStringLiteral("ＫΩ"));
 }
 
+// The part dragged away and back is not the one handled last: the drag changes which element a
+// double-click removes, but moves nothing, so it is no step either.
+TEST_F(UndoTest, DragAwayAndBackOfAnEarlierPartIsNoStep) {
+    user.enterValue("Command1", QStringLiteral("100"));
+    user.enterValue("Command2", QStringLiteral("1"));
+    const QPoint at = form.picture(1)->pos();
+    user.drag(form.picture(1), at);
+    undo();  // the coil's placing
+    EXPECT_FALSE(form.picture(6)->isVisible());
+    EXPECT_TRUE(form.picture(1)->isVisible());
+    undo();  // the resistor's placing
+    EXPECT_FALSE(form.picture(1)->isVisible());
+    EXPECT_FALSE(action("actionUndo")->isEnabled());
+}
+
 TEST_F(UndoTest, RandomEditsUndoToTheEmptyDrawingAndRedoToTheLast) {
     const QStringList empty = shownState(false);
     std::mt19937 random(20261208);

@@ -218,6 +218,19 @@ TEST_F(DragDropTest, LinesArePlacedAtTheirParkingPositions) {
     user.click("Command7");
     EXPECT_TRUE(image(2)->isVisible());
     EXPECT_EQ(image(2)->pos(), QPoint(80, 224));
+
+    // A horizontal line dragged, removed and placed again: both ends parked, in the picture and
+    // in the model.
+    form.Form_DragOver(image(12), 3000, 6000, 2);
+    form.Form_DblClick();
+    user.click("Command8");
+    EXPECT_TRUE(image(12)->isVisible());
+    EXPECT_EQ(image(12)->pos(), QPoint(104, 408));
+    const CircuitModel& m = form.model();
+    EXPECT_EQ(m.hLineLeftX[2], 0);
+    EXPECT_EQ(m.hLineLeftY[2], 0);
+    EXPECT_EQ(m.hLineRightX[2], 0);
+    EXPECT_EQ(m.hLineRightY[2], 0);
 }
 
 // A picture shows each bitmap it is given, also one it showed before with the symbol shown in

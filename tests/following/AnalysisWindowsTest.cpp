@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -142,6 +143,10 @@ TEST(ResponseExportTest, CsvHoldsExactlyTheSweptValues) {
     model.slotUsed[6] = 1, model.coilLeftX[1] = 3000, model.coilRightX[1] = 4110;
     model.coilLeftY[1] = 3000, model.coilRightY[1] = 3000;
     model.slotValue[6] = 0.1;
+    // A resistor in series on the coil's right, so that no column of the file is zero throughout.
+    model.slotUsed[1] = 1, model.resLeftX[1] = 4110, model.resRightX[1] = 5220;
+    model.resLeftY[1] = 3000, model.resRightY[1] = 3000;
+    model.slotValue[1] = 10;
     model.resultUnitFactor = 1e-3;
     ResponseWindow window(nullptr);
     window.follow(model);
@@ -167,11 +172,15 @@ TEST(ResponseExportTest, CsvHoldsExactlyTheSweptValues) {
         std::stringstream split(line);
         for (std::string cell; std::getline(split, cell, ',');) cells.push_back(cell);
         ASSERT_EQ(cells.size(), 5u) << line;
+        ASSERT_TRUE(p.valid);
         EXPECT_EQ(number(cells[0]), p.frequency);
+        EXPECT_EQ(number(cells[1]), p.z.re * 1e-3);
         EXPECT_EQ(number(cells[2]), p.z.im * 1e-3);
+        EXPECT_EQ(number(cells[3]), std::hypot(p.z.re, p.z.im) * 1e-3);
         EXPECT_EQ(number(cells[4]), p.phase);
     }
     EXPECT_EQ(row, window.points().size());
+    EXPECT_EQ(window.points().front().z.re, 10) << "the resistor is in the result";
     EXPECT_TRUE(window.savePng(dir.filePath(QStringLiteral("response.png"))));
     QString reported;
     whenModalOpens([&](QDialog* box) {

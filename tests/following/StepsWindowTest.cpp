@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "ModalDialog.h"
 #include "following/StepsWindow.h"
 #include "tests/engine/DrawingBuilder.h"
@@ -34,6 +36,8 @@ struct StepsCase {
     const char* failure;
     const char* notInResult;
     const char* wiredCheck;
+    // Horizontal lines written straight into the model: left end (x, y), right end x.
+    std::vector<std::array<double, 3>> rawHLines = {};
 };
 
 CircuitModel build(const StepsCase& row) {
@@ -46,9 +50,28 @@ CircuitModel build(const StepsCase& row) {
         drawing::placeVLine(model, static_cast<int>(n) + 1, row.vLines[n].x, row.vLines[n].y);
     for (std::size_t n = 0; n < row.hLines.size(); ++n)
         drawing::placeHLine(model, static_cast<int>(n) + 1, row.hLines[n].x, row.hLines[n].y);
+    for (std::size_t n = 0; n < row.rawHLines.size(); ++n) {
+        const auto& [leftX, y, rightX] = row.rawHLines[n];
+        drawing::setHLine(model, static_cast<int>(n) + 1, leftX, y, rightX);
+    }
     model.frequency = row.frequency;
     model.resultUnitFactor = row.unitFactor;
     return model;
+}
+
+// A walk that comes back to the same resistor: each of its twenty columns takes it again and adds
+// it to the chain, until the walk is given up.
+QStringList resistorTakenAgainAndAgain() {
+    QStringList rows{"素子|抵抗 100Ω|100|0", "直列|抵抗 100Ω|100|0"};
+    QStringList before{"抵抗 100Ω"};
+    for (int column = 2; column <= 20; ++column) {
+        rows << QStringLiteral("素子|抵抗 100Ω|100|0")
+             << QStringLiteral("直列|抵抗 100Ω ＋ これまでの合成（%1）|%2|0")
+                    .arg(before.join(QStringLiteral("、")))
+                    .arg(100 * column);
+        before << QStringLiteral("抵抗 100Ω");
+    }
+    return rows;
 }
 
 // clang-format off
@@ -83,6 +106,14 @@ const StepsCase kCases[] = {
      {"素子|インピーダンス 0Ω ＋ｊ100Ω|0|100", "素子|インピーダンス 0Ω －ｊ100Ω|0|-100"},
      "計算できません：０で除算されたエラー（0 Hz または容量 0 のコンデンサ、あるいは並列につながった 0 Ω の枝があります）。",
      "計算に入っていない素子：なし", "図の配線による検算：解けません（特異）"},
+    // The line runs from the part's right terminal back to its left one: the walk finds the same
+    // part again and again.
+    {"a horizontal line drawn backwards: the walk does not end",
+     {{1, 4000, 5000, 100, " 100Ω"}}, {}, {}, 0, 1,
+     resistorTakenAgainAndAgain(),
+     "計算できません：図をたどると同じ素子に戻り、計算が終わりません。",
+     "計算に入っていない素子：なし", "図の配線による検算：計算の道筋が終わらず、端子が決まりません",
+     {{5110, 5000, 4000}}},
     {"nothing placed",
      {}, {{4000, 5000}}, {}, 50, 1,
      {}, "Ｒ，Ｌ，Ｃの素子を配置して下さい", "計算に入っていない素子：なし",

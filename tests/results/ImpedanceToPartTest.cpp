@@ -122,6 +122,18 @@ TEST_F(ImpedanceToPartTest, SixthConversionIsRefusedAndLosesNothing) {
     EXPECT_EQ(form.findChild<QLineEdit*>("Text2")->text(), QStringLiteral("100"));
     EXPECT_TRUE(visible("Command9"));
     EXPECT_EQ(form.valueLabels(1)[0]->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // All five in use, one of them the whole result: converting it frees its slot first.
+    user.drag(form.picture(1), {10, 10});
+    user.drag(form.picture(20), {766, 500});
+    user.click("Command6");
+    ASSERT_TRUE(visible("Command9"));
+    expectNoModalDialog();
+    user.click("Command9");
+    EXPECT_FALSE(visible("Command9"));
+    EXPECT_TRUE(form.picture(20)->isVisible());
+    EXPECT_NE(form.picture(20)->pos(), QPoint(766, 500)) << "a new part in the palette row";
+    for (int s = 16; s <= 20; ++s) EXPECT_EQ(form.model().slotUsed[s], 1) << s;
 }
 
 TEST_F(ImpedanceToPartTest, ImpedancePartIsAnOrdinaryPart) {
