@@ -10,6 +10,7 @@ declare -A allowed=(
     [model]="model"
     [engine]="engine model"
     [measurement]="measurement model"
+    [fit]="fit engine measurement model"
     [text]="text"
     [toolkit]="toolkit"
     [editor]="editor model text toolkit"
@@ -19,7 +20,7 @@ declare -A allowed=(
     [response]="response following results engine model text toolkit"
     [app]="app text toolkit editor dialogs results following response engine model"
 )
-qt_free="model engine measurement text"
+qt_free="model engine measurement fit text"
 
 # The folder a path lies in: its first component.
 folder_of() {
@@ -45,6 +46,6 @@ while IFS= read -r file; do
         echo "$file: includes Qt ($from has no Qt)"
         status=1
     fi
-done < <(find model engine measurement text toolkit editor dialogs results following response app -name '*.h' -o -name '*.cpp' | sort)
+done < <(find model engine measurement fit text toolkit editor dialogs results following response app -name '*.h' -o -name '*.cpp' | sort)
 [[ $status -eq 0 ]] && echo "every include points down the layers"
 exit $status
