@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "toolkit/Appearance.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/Twips.h"
 #include "toolkit/UnitList.h"
 #include "toolkit/WrapButton.h"
@@ -80,7 +81,7 @@ QWidget* createControl(const ControlRow& row, QWidget* container) {
             break;
         case ControlType::Command: widget = new WrapButton(caption, container); break;
         case ControlType::Label:
-            widget = new QLabel(caption, container);
+            widget = new PlainLabel(caption, container);
             // Filled with the window's colour, as the background beneath them is: a caption
             // that changes (the coordinates, on every drag-over event) then repaints the label
             // alone, not the frame under it.

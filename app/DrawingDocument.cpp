@@ -14,6 +14,7 @@
 #include "engine/WiredCheck.h"
 #include "results/WiredCheckText.h"
 #include "toolkit/Messages.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/SaveFile.h"
 
 namespace {
@@ -37,7 +38,7 @@ void nameSteps(QAction* action, const QString& command, const QString& step) {
 }  // namespace
 
 DrawingDocument::DrawingDocument(CircuitModel& model, QWidget* window, QStatusBar* statusBar)
-    : QObject(window), mModel(model), mWindow(window), mFileName(new QLabel(statusBar)) {
+    : QObject(window), mModel(model), mWindow(window), mFileName(new PlainLabel(statusBar)) {
     mFileName->setObjectName(QStringLiteral("fileName"));
     statusBar->addWidget(mFileName);
     mHistory.setUndoLimit(kUndoLimit);
@@ -209,6 +210,7 @@ bool DrawingDocument::mayDiscard() {
         QStringLiteral("「%1」への変更を保存しますか？").arg(QFileInfo(mPath).fileName()),
         QMessageBox::NoButton, mWindow);
     box.setObjectName(QStringLiteral("saveChangesQuestion"));
+    box.setTextFormat(Qt::PlainText);
     QPushButton* save = box.addButton(QStringLiteral("保存"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("破棄"), QMessageBox::DestructiveRole);
     box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);

@@ -16,6 +16,7 @@
 #include "results/NumberLabels.h"
 #include "results/ResultUnits.h"
 #include "results/WiredCheckText.h"
+#include "toolkit/PlainLabel.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ StepsWindow::StepsWindow(QWidget* parent) : FollowingWindow(parent) {
     setObjectName(QStringLiteral("StepsWindow"));
     setWindowTitle(QStringLiteral("計算過程"));
 
-    mFailure = new QLabel;
+    mFailure = new PlainLabel;
     mFailure->setObjectName(QStringLiteral("calculationError"));
     mFailure->setWordWrap(true);
     mFailure->setStyleSheet(QStringLiteral("color: #b00000"));
@@ -91,10 +92,10 @@ StepsWindow::StepsWindow(QWidget* parent) : FollowingWindow(parent) {
     mSteps->setEditTriggers(QAbstractItemView::NoEditTriggers);
     mSteps->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     mSteps->setMinimumSize(kTableMinimumSize);
-    mNotInResult = new QLabel;
+    mNotInResult = new PlainLabel;
     mNotInResult->setObjectName(QStringLiteral("notInResult"));
     mNotInResult->setWordWrap(true);
-    mWiredCheck = new QLabel;
+    mWiredCheck = new PlainLabel;
     mWiredCheck->setObjectName(QStringLiteral("wiredCheck"));
     mWiredCheck->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);

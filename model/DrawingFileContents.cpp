@@ -20,6 +20,20 @@ bool finite(std::initializer_list<double> values) {
     return true;
 }
 
+// Whether a caption could have come from the program: its captions are numbers, units and signs,
+// never markup or control characters (C0, DEL, or C1 written as UTF-8).
+bool writableCaption(const std::string& caption) {
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(caption[i]);
+        if (byte < 0x20 || byte == 0x7f || byte == '<' || byte == '>' || byte == '&') return false;
+        const bool c1 = byte == 0xc2 && i + 1 < caption.size() &&
+                        static_cast<unsigned char>(caption[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(caption[i + 1]) <= 0x9f;
+        if (c1) return false;
+    }
+    return true;
+}
+
 std::optional<std::string> partProblem(const CircuitModel& model, int slot) {
     const PartKind kind = kindOfSlot(slot);
     const int k = indexInKind(slot);
@@ -36,6 +50,8 @@ std::optional<std::string> partProblem(const CircuitModel& model, int slot) {
     if (!finite({impedance ? model.impPartRe[k] : model.slotValue[slot],
                  impedance ? model.impPartIm[k] : 0.0}))
         return part + " の値が数ではありません";
+    for (const std::string& caption : model.valueCaption[slot])
+        if (!writableCaption(caption)) return part + " の表示に使えない文字があります";
     if (!inside(model.partLeft(slot), model.partTop(slot))) return part + " が画面の外にあります";
     if (t.rightX[k] != t.leftX[k] + model.widthOf(kind) ||
         t.rightY[k] != static_cast<float>(t.leftY[k]))
@@ -99,6 +115,8 @@ std::optional<std::string> problemWith(const DrawingFileContents& contents) {
     for (int image = 1; image <= 2 * kLinesPerKind; ++image)
         if (auto problem = lineProblem(model, image)) return problem;
     if (!numbersFinite(contents)) return std::string("周波数または入力値が数ではありません");
+    if (!writableCaption(model.frequencyCaption) || !writableCaption(model.frequencyUnitCaption))
+        return std::string("周波数の表示に使えない文字があります");
     if (model.lastDragKind != kPartDraggedLast && model.lastDragKind != kLineDraggedLast)
         return std::string("最後に動かした要素の種類が 0 でも 1 でもありません");
     if (model.startPart < 0 || model.startPart > kSlotCount)

@@ -22,6 +22,7 @@
 #include "response/ResponseTexts.h"
 #include "response/SmithChart.h"
 #include "text/NumberText.h"
+#include "toolkit/PlainLabel.h"
 #include "toolkit/SaveFile.h"
 
 namespace {
@@ -90,21 +91,21 @@ void ResponseWindow::buildControls() {
             &ResponseWindow::readReferenceImpedance);
 
     auto* range = new QHBoxLayout;
-    range->addWidget(new QLabel(QStringLiteral("開始 (Hz)")));
+    range->addWidget(new PlainLabel(QStringLiteral("開始 (Hz)")));
     range->addWidget(mStartField);
-    range->addWidget(new QLabel(QStringLiteral("終了 (Hz)")));
+    range->addWidget(new PlainLabel(QStringLiteral("終了 (Hz)")));
     range->addWidget(mStopField);
-    range->addWidget(new QLabel(QStringLiteral("点数")));
+    range->addWidget(new PlainLabel(QStringLiteral("点数")));
     range->addWidget(mCount);
-    range->addWidget(new QLabel(QStringLiteral("基準 Z0 (Ω)")));
+    range->addWidget(new PlainLabel(QStringLiteral("基準 Z0 (Ω)")));
     range->addWidget(mReferenceField);
     range->addWidget(refreshButton);
 
-    mProblems = new QLabel;
+    mProblems = new PlainLabel;
     mProblems->setObjectName(QStringLiteral("rangeError"));
     mProblems->setStyleSheet(QStringLiteral("color: #b00000"));
     mProblems->hide();
-    mDrawingMessage = new QLabel;
+    mDrawingMessage = new PlainLabel;
     mDrawingMessage->setObjectName(QStringLiteral("drawingMessage"));
     mDrawingMessage->setStyleSheet(QStringLiteral("color: #b00000"));
     mDrawingMessage->hide();
@@ -112,7 +113,7 @@ void ResponseWindow::buildControls() {
     mResonanceList = new QListWidget;
     mResonanceList->setObjectName(QStringLiteral("resonances"));
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel(QStringLiteral("共振点")));
+    side->addWidget(new PlainLabel(QStringLiteral("共振点")));
     side->addWidget(mResonanceList, 1);
     auto* sideBox = new QWidget;
     sideBox->setObjectName(QStringLiteral("resonanceColumn"));
@@ -122,7 +123,7 @@ void ResponseWindow::buildControls() {
     body->addWidget(buildViews(), 1);
     body->addWidget(sideBox);
 
-    mReadout = new QLabel;
+    mReadout = new PlainLabel;
     mReadout->setObjectName(QStringLiteral("cursorReadout"));
     mReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -148,9 +149,9 @@ void ResponseWindow::buildControls() {
     layout->addWidget(mDrawingMessage);
     layout->addLayout(body, 1);
     layout->addWidget(mReadout);
-    layout->addWidget(
-        new QLabel(QStringLiteral("同じ縮約計算を各周波数で行った結果です。インピーダンス素子は周波"
-                                  "数によらず一定の値です。")));
+    layout->addWidget(new PlainLabel(
+        QStringLiteral("同じ縮約計算を各周波数で行った結果です。インピーダンス素子は周波"
+                       "数によらず一定の値です。")));
     layout->addWidget(buttons);
 }
 

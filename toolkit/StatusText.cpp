@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-StatusText::StatusText(QWidget* parent) : QLabel(parent) {}
+StatusText::StatusText(QWidget* parent) : PlainLabel(parent) {}
 
 void StatusText::setStatus(const QString& text) {
     setText(text);

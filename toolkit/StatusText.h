@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QLabel>
+#include "toolkit/PlainLabel.h"
 
 // A line of the status bar that may be longer than the room it has: it takes the room left
 // beside the other entries and paints what does not fit cut off with "…" at the end, the whole
 // text then being its tooltip. text() is always the whole text.
-class StatusText : public QLabel {
+class StatusText : public PlainLabel {
     Q_OBJECT
 public:
     explicit StatusText(QWidget* parent = nullptr);

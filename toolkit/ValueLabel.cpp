@@ -9,7 +9,7 @@ constexpr double kPointSizeStep = 0.5;
 
 }  // namespace
 
-ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent) {}
+ValueLabel::ValueLabel(QWidget* parent) : PlainLabel(parent) {}
 
 void ValueLabel::setCaption(const QString& caption) {
     setText(caption);

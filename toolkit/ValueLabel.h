@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include "toolkit/PlainLabel.h"
 
 // A part's value label. Its box is fixed by the drawing; a caption too wide for it is painted in
 // a smaller size of the same font, down to 6 points, and one that is still too wide is painted
 // shortened in the middle with "…", the whole caption then being its tooltip and accessible
 // description. text() is always the whole caption.
-class ValueLabel : public QLabel {
+class ValueLabel : public PlainLabel {
     Q_OBJECT
 public:
     explicit ValueLabel(QWidget* parent = nullptr);

@@ -1,7 +1,9 @@
 // Drawings saved and opened through the "ファイル" menu, broken files refused whole, and the
 // question before unsaved work is dropped.
 
+#include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -188,6 +190,13 @@ TEST_F(DrawingFileTest, BrokenFilesAreRefusedWholeWithTheReason) {
         {"two captions on a resistor", edited("\"captions\": [", "\"captions\": [\"x\", "),
          "表示は 1 個です"},
         {"a line of another length", edited("\"length\": ", "\"length\": 1"), "線の長さが違います"},
+        {"markup in a caption", edited("0Ω\"", "0Ω<img src=\\\"/dev/zero\\\">\""),
+         "素子 1 の表示に使えない文字があります"},
+        {"a control character in a caption", edited("0Ω\"", "0Ω\\u0007\""),
+         "素子 1 の表示に使えない文字があります"},
+        {"markup in the frequency's caption",
+         edited("\"frequencyCaption\": \"", "\"frequencyCaption\": \"<b>"),
+         "周波数の表示に使えない文字があります"},
         {"a frequency command shown as a number",
          edited("\"frequencyCommandShown\": ", "\"frequencyCommandShown\": 0, \"x\": "),
          "「frequencyCommandShown」が真偽値ではありません"},
@@ -289,6 +298,29 @@ TEST(DrawingFileFieldsTest, EachFieldRoundTripsAndBrokenContentsAreNamed) {
         ASSERT_TRUE(problem.has_value());
         EXPECT_NE(problem->find(row.problem), std::string::npos) << *problem;
     }
+}
+
+// Whatever a label shows (captions, file names, texts built from them) is plain text: no label
+// of the program's windows takes a text that looks like markup for markup.
+TEST_F(DrawingFileTest, LabelsShowTheirTextAsPlainText) {
+    user.enterValue("Command1", QStringLiteral("100"));
+    form.findChild<QAction*>("actionReductionSteps")->trigger();
+    form.findChild<QAction*>("actionFrequencyResponse")->trigger();
+    QWidgetList windows{&form};
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top != &form) windows << top;
+    ASSERT_GE(windows.size(), 3);
+    int labels = 0;
+    for (QWidget* window : windows) {
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->pixmap().isNull() && !label->text().isEmpty()) {
+                EXPECT_EQ(label->textFormat(), Qt::PlainText)
+                    << label->objectName().toStdString() << ": " << label->text().toStdString();
+                ++labels;
+            }
+        }
+    }
+    EXPECT_GT(labels, 20);
 }
 
 TEST_F(DrawingFileTest, ChangedDrawingAsksBeforeItIsDropped) {
