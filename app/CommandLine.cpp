@@ -84,7 +84,22 @@ std::string CommandLine::versionText() {
 
 std::string CommandLine::usageText() {
     return "使い方: selvoria [オプション] [図面ファイル]\n"
+           "       selvoria convert データ [--format csv|s1p]\n"
+           "       selvoria kk データ... [--json]\n"
+           "       selvoria sweep 図面 --from 周波数 --to 周波数 --points 点数 [--format csv|s1p]\n"
+           "       selvoria fit 図面 データ... [--free 名前,...] [--weight "
+           "modulus|unit|proportional]\n"
+           "                    [--json] [--save 出力]\n"
            "抵抗・コイル・コンデンサの回路を描き、その複素インピーダンスを計算します。\n"
+           "\n"
+           "画面なしで使えるコマンド:\n"
+           "  convert  測定データ (Touchstone .s1p/.ts、区切り文字のテキスト) を読み、\n"
+           "           Z の CSV (frequency_Hz,re_ohm,im_ohm) か Touchstone 1.1 で出力します\n"
+           "  kk       測定データごとに Kramers-Kronig 検定の判定を出力します\n"
+           "           (--json で一行に一つの JSON オブジェクト)\n"
+           "  sweep    図面の周波数特性を、周波数特性ウィンドウの CSV と同じ列で出力します\n"
+           "  fit      図面の素子の値を測定データごとにフィットし、値と標準誤差を出力します\n"
+           "           (--save で値を入れた図面を書き出します)\n"
            "\n"
            "オプション:\n"
            "  -h, --help    この使い方を表示して終了します\n"
@@ -95,6 +110,6 @@ std::string CommandLine::usageText() {
            "Qt の標準オプション (-platform 名前、-style 名前、-display ディスプレイ など)\n"
            "も使えます。\n"
            "\n"
-           "終了ステータス: 0 は正常終了、1 は表示を書き出せなかったとき、\n"
-           "2 はコマンドラインの誤りです。\n";
+           "終了ステータス: 0 は正常終了、1 は表示を書き出せなかったときやファイルを\n"
+           "読めなかったとき (理由は標準エラー出力)、2 はコマンドラインの誤りです。\n";
 }

@@ -6,6 +6,7 @@
 #include <QStyleFactory>
 #include <QTranslator>
 #include <cstdio>
+#include <iostream>
 
 #include "app/CommandLine.h"
 #include "app/DeferredIconsStyle.h"
@@ -13,6 +14,7 @@
 #include "app/Form1.h"
 #include "app/JapaneseButtonTexts.h"
 #include "app/SizedIconEngine.h"
+#include "app/Subcommands.h"
 #include "toolkit/Appearance.h"
 
 namespace {
@@ -85,7 +87,9 @@ void prepareApplication(QApplication& app) {
 }
 
 int runSelvoria(int argc, char** argv, const std::function<void(Form1&)>& watch) {
-    // Read before Qt starts, so that --help, --version and a wrong option need no display.
+    // Read before Qt starts, so that the commands without a window, --help, --version and a wrong
+    // option need no display.
+    if (argc > 1 && isSubcommand(argv[1])) return runSubcommand(argc, argv, std::cout, std::cerr);
     const CommandLine command = CommandLine::parse(argc, argv);
     if (command.action != CommandLine::Action::Run) return answerWithoutWindow(command);
     QApplication app(argc, argv);

@@ -18,7 +18,7 @@ declare -A allowed=(
     [results]="results engine model text toolkit"
     [following]="following results engine model text toolkit"
     [response]="response following results engine model text toolkit"
-    [app]="app text toolkit editor dialogs results following response engine model"
+    [app]="app text toolkit editor dialogs results following response fit measurement engine model"
 )
 qt_free="model engine measurement fit text"
 

@@ -24,29 +24,26 @@ QString suffixOf(const QString& filter) {
 
 }  // namespace
 
-bool saveFile(QWidget* parent, const QString& path, const std::function<bool(QIODevice&)>& write) {
+std::optional<QString> writeWhole(const QString& path,
+                                  const std::function<bool(QIODevice&)>& write) {
     QSaveFile file(path);
     // Unbuffered: Qt 6.4's commit ignores a failure of the final flush of buffered data and
     // would put a cut file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reportFailure(parent, path, file.errorString());
-        return false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    if (!write(file)) {
+        // Not committed: the temporary file goes, the old file stays as it was. A device error
+        // is the better reason; a writer can also fail on its own (an image encoder).
+        return file.error() != QFileDevice::NoError ? file.errorString()
+                                                    : QStringLiteral("書き込みに失敗しました");
     }
-    const bool written = write(file);
-    // A device error is the better reason; a writer can also fail on its own (an image encoder).
-    const QString writeError = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("書き込みに失敗しました");
-    if (!written) {
-        // Not committed: the temporary file goes, the old file stays as it was.
-        reportFailure(parent, path, writeError);
-        return false;
-    }
-    if (!file.commit()) {
-        reportFailure(parent, path, file.errorString());
-        return false;
-    }
-    return true;
+    if (!file.commit()) return file.errorString();
+    return std::nullopt;
+}
+
+bool saveFile(QWidget* parent, const QString& path, const std::function<bool(QIODevice&)>& write) {
+    const std::optional<QString> failure = writeWhole(path, write);
+    if (failure) reportFailure(parent, path, *failure);
+    return !failure;
 }
 
 bool saveBytes(QWidget* parent, const QString& path, const QByteArray& bytes) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QIODevice;
 class QWidget;
@@ -11,6 +12,9 @@ class QWidget;
 // file size limit never leaves a cut file or destroys the old one. A failure is shown in a
 // message box naming the path and the reason. Returns whether the file was saved.
 bool saveFile(QWidget* parent, const QString& path, const std::function<bool(QIODevice&)>& write);
+// The same without a window: the reason it failed, nothing when the file was written whole.
+std::optional<QString> writeWhole(const QString& path,
+                                  const std::function<bool(QIODevice&)>& write);
 
 // The same for a file whose whole content is at hand.
 bool saveBytes(QWidget* parent, const QString& path, const QByteArray& bytes);

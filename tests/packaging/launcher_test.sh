@@ -72,5 +72,17 @@ for option in $from_program; do
     check "-$option|value.selvoria|d.selvoria" "-$option|value.selvoria|@/d.selvoria"
 done
 
+# The commands without a window run in the folder they are given in, their arguments as they are.
+for given in "kk|data.csv|--json" "convert|sub/a b.s1p|--format|csv" \
+             "sweep|d.selvoria|--from|1|--to|2|--points|2"; do
+    IFS='|' read -ra argv <<<"$given"
+    rm -f "$SELVORIA_ARGV_LOG"
+    "$launcher" "${argv[@]}" || { fail "selvoria $given: the launcher failed"; continue; }
+    mapfile -t received <"$SELVORIA_ARGV_LOG"
+    got=$(printf ' [%s]' "${received[@]}")
+    want=$(printf ' [%s]' "$start" "${argv[@]}")
+    [[ $got == "$want" ]] || fail "selvoria $given: the program got$got, not$want"
+done
+
 echo "$failures failed"
 [[ $failures == 0 ]]
