@@ -233,6 +233,7 @@ void Form1::reportFailure() {
     showCriticalMessage(this, mModel.startPart == 0
                                   ? QStringLiteral("Ｒ，Ｌ，Ｃの素子を配置して下さい")
                                   : QStringLiteral("０で除算されたエラー"));
+    mResults->explainFailure(mModel);
     mCommand6->setFocus();
 }
 

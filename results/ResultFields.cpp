@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 
+#include "engine/FailureCause.h"
 #include "engine/WiredCheck.h"
 #include "results/WiredCheckText.h"
 #include "text/NumberText.h"
@@ -43,4 +44,11 @@ void ResultFields::clear() {
     for (int i = 1; i <= 4; ++i)
         if (!mFields[i]->text().isEmpty()) mFields[i]->setText(QString());
     if (!mCheck->text().isEmpty()) mCheck->setStatus(QString());
+}
+
+void ResultFields::explainFailure(const CircuitModel& model) {
+    if (capacitorAtZeroHertz(model))
+        mCheck->setStatus(
+            QStringLiteral("周波数が 0 Hz です：コンデンサのインピーダンスを求められません。"
+                           "「周波数」で設定してください。"));
 }

@@ -22,6 +22,9 @@ public:
     void show(const CircuitModel& model);
     // Only fields that hold text are touched.
     void clear();
+    // After a failed calculation's message: what to do where the cause is plain (a capacitor at
+    // 0 Hz), in the status bar; nothing otherwise.
+    void explainFailure(const CircuitModel& model);
 
 private:
     std::array<QLineEdit*, 5> mFields{};  // Text1..Text4

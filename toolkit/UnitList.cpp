@@ -14,7 +14,18 @@ UnitList::UnitList(const QString& text, QWidget* parent) : QComboBox(parent) {
     // When editing ends on an item's exact text, the combo box selects that item and emits
     // `activated` as if it had been picked; without this connection typed text stays text.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+    // Text the program sets, or a pick writes, leaves the field unmodified; typing marks it.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& shown) {
+        if (!lineEdit()->isModified()) mInForce = shown;
+    });
+    connect(lineEdit(), &QLineEdit::editingFinished, this, &UnitList::showUnitInForce);
     setEditText(text);
+}
+
+void UnitList::showUnitInForce() {
+    if (!lineEdit()->isModified()) return;
+    setEditText(mInForce);
+    lineEdit()->setModified(false);
 }
 
 void UnitList::showPopup() {

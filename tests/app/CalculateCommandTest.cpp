@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -26,6 +27,7 @@ protected:
     }
 
     void placeResistor(const QString& ohms) { user.enterValue("Command1", ohms); }
+    QString status() { return form.statusBar()->findChild<QLabel*>("wiredCheck")->text(); }
     // Any message box the next action shows is read and answered with OK.
     void answerMessage() {
         whenModalOpens([this](QDialog* dialog) {
@@ -91,6 +93,18 @@ TEST_F(CalculateCommandTest, FaultKeepsThePartsTakenBeforeItRed) {
     EXPECT_EQ(labelColour(11), QColor(0, 0, 0));
     EXPECT_TRUE(field(2).isEmpty());
     EXPECT_FALSE(button("Command9")->isVisible());
+    // The message box stays as it is; the status bar then says what to do.
+    EXPECT_EQ(status(),
+              QStringLiteral("周波数が 0 Hz です：コンデンサのインピーダンスを求められません。"
+                             "「周波数」で設定してください。"));
+
+    // A capacitor of 0 F at a set frequency fails alike, but the frequency is not the cause.
+    user.enterValue("Command4", QStringLiteral("50"));
+    form.model().slotValue[11] = 0;
+    answerMessage();
+    calculate();
+    EXPECT_EQ(messageText, QStringLiteral("０で除算されたエラー"));
+    EXPECT_TRUE(status().isEmpty()) << status().toStdString();
 }
 
 TEST_F(CalculateCommandTest, ChoosingAUnitRecalculatesInThatUnit) {

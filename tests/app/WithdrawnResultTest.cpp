@@ -1,6 +1,7 @@
 // A result that is no longer shown can never be turned into a part, and what the window shows
 // never misleads: lines beneath parts, unit lists that only count picks, labels never cut.
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -124,7 +125,19 @@ TEST_F(WithdrawnResultTest, TypedTextInAUnitListPicksNothing) {
     // The new part is labelled in the unit of the shown result, not the list's text.
     user.click("Command9");
     EXPECT_EQ(form.valueLabels(16)[0]->text(), QStringLiteral("1500Ω"));
-    EXPECT_EQ(units()->currentText(), QStringLiteral("ＭΩ")) << "the list's text is left alone";
+    EXPECT_EQ(units()->currentText(), QStringLiteral("Ω")) << "the unit in force again";
+    // After a pick, typed text left by Tab alone gives way to the unit picked.
+    QApplication::setActiveWindow(&form);
+    units()->setFocus();
+    QTest::keyClick(units(), Qt::Key_Down);  // ＫΩ, picked with the arrow key
+    units()->setFocus();                     // the pick handed the focus to "計算実行"
+    units()->lineEdit()->selectAll();
+    typeText(units(), QStringLiteral("ＭΩ"));
+    ASSERT_TRUE(units()->hasFocus());
+    QTest::keyClick(units(), Qt::Key_Tab);
+    EXPECT_FALSE(units()->hasFocus());
+    EXPECT_EQ(units()->currentText(), QStringLiteral("ＫΩ"));
+    EXPECT_EQ(field(2), QStringLiteral("1.5"));
 
     // Value dialog: the same in its unit list keeps the multiplier at 1.
     whenModalOpens([](QDialog* dialog) {
