@@ -5,6 +5,7 @@
 
 #include "app/DrawingDocument.h"
 #include "app/Form1.h"
+#include "help/HowToWindow.h"
 
 void buildMainMenu(Form1& form, DrawingDocument& document) {
     QMenuBar* bar = form.menuBar();
@@ -31,26 +32,10 @@ void buildMainMenu(Form1& form, DrawingDocument& document) {
 }
 
 void showHowTo(QWidget* parent) {
-    QMessageBox::information(
-        parent, QStringLiteral("使い方"),
-        QStringLiteral(
-            "1. "
-            "「抵抗」「コイル」「コンデンサ」で素子を置き、値と単位を入力して「閉じる」を押します。"
-            "\n"
-            "2. 「周波数」で動作周波数を設定します。\n"
-            "3. 素子をマウスでドラッグして配置し、「縦線」「横線」で端子どうしをつなぎます。\n"
-            "   上下に並べた二つの素子は、右端と左端をそれぞれ縦線でつなぐと並列になります。\n"
-            "   素子の右端を隣の素子の左端に重ねるか、横線でつなぐと直列になります。\n"
-            "4. "
-            "「計算実行」で合成インピーダンスを計算します。計算に使われた素子の値は赤で表示されます"
-            "。\n"
-            "5. "
-            "「インピーダンス　素子化」で結果を一つの素子に置き換え、大きな回路を段階的に計算できま"
-            "す。\n"
-            "6. "
-            "背景をダブルクリックすると最後に扱った素子または線を削除し、「クリア」ですべて消去しま"
-            "す。\n"
-            "「表示」メニューから周波数特性と計算過程を見ることができます。"));
+    auto* window = parent->findChild<HowToWindow*>();
+    if (window == nullptr) window = new HowToWindow(parent);
+    window->show();
+    window->raise();
 }
 
 void showAbout(QWidget* parent) {

@@ -18,7 +18,8 @@ declare -A allowed=(
     [results]="results engine model text toolkit"
     [following]="following results engine model text toolkit"
     [response]="response following results engine model text toolkit"
-    [app]="app text toolkit editor dialogs results following response fit measurement engine model"
+    [help]="help toolkit"
+    [app]="app help text toolkit editor dialogs results following response fit measurement engine model"
 )
 qt_free="model engine measurement fit text"
 
@@ -46,6 +47,6 @@ while IFS= read -r file; do
         echo "$file: includes Qt ($from has no Qt)"
         status=1
     fi
-done < <(find model engine measurement fit text toolkit editor dialogs results following response app -name '*.h' -o -name '*.cpp' | sort)
+done < <(find model engine measurement fit text toolkit editor dialogs results following response help app -name '*.h' -o -name '*.cpp' | sort)
 [[ $status -eq 0 ]] && echo "every include points down the layers"
 exit $status
