@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "engine/ArithmeticError.h"
+#include "engine/ResonanceCandidates.h"
 
 namespace {
 
@@ -73,34 +74,6 @@ std::vector<SweepPoint> SweepFrequencies(const ReductionPlan* plan, double start
 }
 
 namespace {
-
-double magnitude(const SweepPoint& p) {
-    return std::hypot(p.z.re, p.z.im);
-}
-
-// Where the straight line through the two phases crosses 0, on a logarithmic frequency axis.
-double phaseZeroBetween(const SweepPoint& a, const SweepPoint& b) {
-    const double share = a.phase / (a.phase - b.phase);
-    const double logA = std::log10(a.frequency), logB = std::log10(b.frequency);
-    return std::pow(10.0, logA + share * (logB - logA));
-}
-
-// Calls found(kind, i) for every resonance the points show, in frequency order: a phase zero
-// between points i - 1 and i, a |Z| extremum at point i, between i - 1 and i + 1.
-template <typename Found>
-void scanResonances(const std::vector<SweepPoint>& points, Found found) {
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        const SweepPoint& a = points[i - 1];
-        const SweepPoint& b = points[i];
-        if (!a.valid || !b.valid) continue;
-        if ((a.phase < 0 && b.phase > 0) || (a.phase > 0 && b.phase < 0))
-            found(Resonance::Kind::PhaseZero, i);
-        if (i + 1 == points.size() || !points[i + 1].valid) continue;
-        const double before = magnitude(a), here = magnitude(b), after = magnitude(points[i + 1]);
-        if (here < before && here < after) found(Resonance::Kind::Minimum, i);
-        if (here > before && here > after) found(Resonance::Kind::Maximum, i);
-    }
-}
 
 // Searches stop when the interval is this narrow relative to its frequency, far inside the
 // 1e-6 a resonance is promised to.
@@ -175,25 +148,15 @@ double extremumNear(const ReductionPlan& plan, Resonance::Kind kind, const Sweep
 
 }  // namespace
 
-std::vector<Resonance> FindResonances(const std::vector<SweepPoint>& points) {
-    std::vector<Resonance> found;
-    scanResonances(points, [&](Resonance::Kind kind, std::size_t i) {
-        found.push_back({kind, kind == Resonance::Kind::PhaseZero
-                                   ? phaseZeroBetween(points[i - 1], points[i])
-                                   : points[i].frequency});
-    });
-    return found;
-}
-
 std::vector<Resonance> RefineResonances(const ReductionPlan& plan,
                                         const std::vector<SweepPoint>& points) {
     std::vector<Resonance> refined;
-    scanResonances(points, [&](Resonance::Kind kind, std::size_t i) {
+    for (const auto [kind, i] : resonanceCandidates(points)) {
         if (kind != Resonance::Kind::PhaseZero) {
             refined.push_back({kind, extremumNear(plan, kind, points[i - 1], points[i + 1])});
         } else if (const std::optional<double> f = phaseZeroNear(plan, points[i - 1], points[i])) {
             refined.push_back({kind, *f});
         }
-    });
+    }
     return refined;
 }

@@ -30,17 +30,14 @@ struct Resonance {
     double frequency;
 };
 
-// Where the phase crosses 0° (interpolated on the logarithmic frequency axis) and where |Z| has a
-// local minimum or maximum, found between valid neighbouring points only.
-std::vector<Resonance> FindResonances(const std::vector<SweepPoint>& points);
-
-// The resonances FindResonances finds, each searched again on the plan of the swept drawing until
-// the interval holding it is a billionth of its frequency wide: a phase zero by bisection on the
-// sign of the phase between its two points, a |Z| extremum by golden-section search on the
-// logarithmic frequency axis between its two neighbours. Where an evaluation inside the interval
-// fails, that search stops with the middle of the interval it has narrowed down to. A sign change
-// whose search ends where the phase is not near 0° (the jump from +90° to -90° at a pole of |Z|)
-// or cannot be evaluated is no phase zero and is left out. The points must be a sweep of the
-// plan's drawing.
+// Where the phase crosses 0° and where |Z| has a local minimum or maximum: each place the
+// sweep's points show one (between valid neighbouring points only) searched again on the plan
+// of the swept drawing until the interval holding it is a billionth of its frequency wide: a
+// phase zero by bisection on the sign of the phase between its two points, a |Z| extremum by
+// golden-section search on the logarithmic frequency axis between its two neighbours. Where an
+// evaluation inside the interval fails, that search stops with the middle of the interval it has
+// narrowed down to. A sign change whose search ends where the phase is not near 0° (the jump from
+// +90° to -90° at a pole of |Z|) or cannot be evaluated is no phase zero and is left out. The
+// points must be a sweep of the plan's drawing.
 std::vector<Resonance> RefineResonances(const ReductionPlan& plan,
                                         const std::vector<SweepPoint>& points);
