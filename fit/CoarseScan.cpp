@@ -11,7 +11,6 @@ namespace {
 const double kHalfDecade = 0.5 * std::log(10.0);
 const double kFineStep = 0.1 * std::log(10.0);
 constexpr int kFineSteps = 10;
-constexpr std::size_t kMaxPlacements = 3;
 // A resonance must stand out of the data's noise: |Z| 5 % beyond the chord across it.
 const double kProminence = std::log(1.05);
 constexpr std::size_t kMaxResonances = 4;
@@ -73,6 +72,22 @@ std::vector<Eigen::VectorXd> CoarseScan::resonancePlacements(
     std::vector<Eigen::VectorXd> best;
     for (std::size_t i = 0; i < std::min(placed.size(), kMaxPlacements); ++i)
         best.push_back(std::move(placed[i].second));
+    return best;
+}
+
+Eigen::VectorXd CoarseScan::sweptPair(const Eigen::VectorXd& logValues, int coil,
+                                      int capacitor) const {
+    const std::vector<double>& f = mModel.frequencies();
+    const auto [low, high] = std::minmax_element(f.begin(), f.end());
+    const double step = kFineStep;
+    Eigen::VectorXd best = logValues;
+    double bestChiSquare = mModel.chiSquare(logValues);
+    for (double x = std::log(*low); x <= std::log(*high); x += step) {
+        const Eigen::VectorXd placed =
+            placedPair(logValues, coil, capacitor, {std::exp(x), step / 2});
+        const double chiSquare = mModel.chiSquare(placed);
+        if (chiSquare < bestChiSquare) bestChiSquare = chiSquare, best = placed;
+    }
     return best;
 }
 

@@ -28,8 +28,15 @@ public:
     // shows (a clear minimum or maximum at f0), the pair placed at LC = 1/(2π f0)², the coil
     // swept over its grid and the capacitor following: the best place on each such curve, even
     // where it fits worse than `logValues`, since it starts the solver in another valley. The
-    // best few, best first.
+    // best few (at most kMaxPlacements), best first.
     std::vector<Eigen::VectorXd> resonancePlacements(const Eigen::VectorXd& logValues) const;
+    static constexpr std::size_t kMaxPlacements = 3;
+
+    // A coil and a capacitor placed as by resonancePlacements, but at every resonance frequency
+    // across the measured range in tenths of a decade, the data showing none: a pair that
+    // resonates where the measured |Z| barely moves (a series pair across a low impedance) is
+    // otherwise found only by chance. The best place.
+    Eigen::VectorXd sweptPair(const Eigen::VectorXd& logValues, int coil, int capacitor) const;
 
 private:
     template <typename Grid>

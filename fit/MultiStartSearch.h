@@ -18,6 +18,11 @@
 // other than the spread ones as they are, are descended in full. Values the best descent sent
 // out of reach are then put back and descended again, and so is the best after scans around
 // it, while those still find lower ground.
+//
+// Most problems need none of this: the drawn values, descended in full first, already lead to a
+// fit as good as the noise of the data allows, and every other start would end in the same
+// valley. The search ends at the first full descent whose relative residual is down at the noise
+// the data shows (NoiseFloor).
 class MultiStartSearch {
 public:
     // The model and transform must outlive the search.
@@ -38,14 +43,20 @@ private:
         const FitMonitor& monitor;
         LocalOutcome best;
         bool descended = false;
+        // The best full descent is down at the noise floor: nothing is left to find.
+        bool settled = false;
         int startsRun = 0;
         int descents = 0;
         int total = 0;
 
-        void keep(const LocalOutcome& outcome) {
-            if (!descended || outcome.chiSquare < best.chiSquare) best = outcome;
+        // Whether the outcome is the new best.
+        bool keep(const LocalOutcome& outcome) {
+            const bool better = !descended || outcome.chiSquare < best.chiSquare;
+            if (better) best = outcome;
             descended = true;
+            return better;
         }
+        bool over() const { return settled || monitor.cancelled(); }
         void keepStart(const Eigen::VectorXd& logValues, double chiSquare) {
             if (!descended && chiSquare < best.chiSquare)
                 best = {logValues, chiSquare, 0, FitStop::Cancelled};
@@ -56,13 +67,17 @@ private:
     Found fromDrawnValues(const Eigen::VectorXd& centre, const FitMonitor& monitor) const;
     std::vector<Eigen::VectorXd> informedStarts(const Eigen::VectorXd& centre,
                                                 const CoarseScan& scan) const;
-    std::vector<Eigen::VectorXd> spreadStarts(const Eigen::VectorXd& centre,
-                                              const CoarseScan& scan) const;
+    // Points first to last of the spread.
+    std::vector<Eigen::VectorXd> spreadStarts(const Eigen::VectorXd& centre, const CoarseScan& scan,
+                                              int first, int last) const;
     std::vector<LocalOutcome> coarseDescents(const std::vector<Eigen::VectorXd>& starts,
                                              Search& search) const;
     void fullDescent(const Eigen::VectorXd& start, Search& search) const;
+    bool atNoiseFloor(const Eigen::VectorXd& logValues) const;
+    static Found finish(Search& search);
     void recallRunaways(const Eigen::VectorXd& centre, Search& search) const;
     void polish(const Eigen::VectorXd& centre, Search& search) const;
+    void searchFurther(const Eigen::VectorXd& centre, const CoarseScan& scan, Search& search) const;
 
     const ResidualModel& mModel;
     const ParameterTransform& mTransform;

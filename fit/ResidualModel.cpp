@@ -4,6 +4,8 @@
 #include <optional>
 #include <utility>
 
+#include "fit/NoiseFloor.h"
+
 namespace {
 
 // A point where the trial values make the calculation fail (an overflow far out of any sensible
@@ -132,4 +134,15 @@ double ResidualModel::rmsRelative(const Eigen::VectorXd& logValues) const {
     Eigen::VectorXd r;
     weightedResiduals(logValues, Weighting::Modulus, r);
     return std::sqrt(r.squaredNorm() / pointResidualCount());
+}
+
+std::optional<double> ResidualModel::noiseFloor(const Eigen::VectorXd& logValues) const {
+    Results results(mFrequencies.size());
+    mPlan.withValues(valuesAt(logValues)).evaluateEach(mFrequencies, results);
+    std::vector<Complex> model;
+    for (const std::optional<PlanResult>& result : results) {
+        if (!result) return std::nullopt;
+        model.push_back(result->z);
+    }
+    return NoiseFloor::estimate(mFrequencies, mMeasured, model);
 }

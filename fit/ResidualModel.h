@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Eigen/Core>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -48,6 +49,9 @@ public:
     void centralJacobian(const Eigen::VectorXd& logValues, Eigen::MatrixXd& out) const;
     // sqrt of the mean of ((Z model - Z measured) / |Z measured|)^2 over both parts.
     double rmsRelative(const Eigen::VectorXd& logValues) const;
+    // The relative noise the scatter of the residuals between neighbouring points shows (see
+    // NoiseFloor); empty where the calculation fails at a point.
+    std::optional<double> noiseFloor(const Eigen::VectorXd& logValues) const;
 
 private:
     void weightedResiduals(const Eigen::VectorXd& logValues, Weighting weighting,
