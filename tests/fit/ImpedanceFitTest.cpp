@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/SpiceNetlist.h"
+#include "tests/Ngspice.h"
 #include "tests/engine/DrawingBuilder.h"
 #include "tests/fit/FitDrawings.h"
 #include "tests/fit/RandomFitCase.h"
@@ -241,6 +243,38 @@ TEST(ImpedanceFitTest, ReachesTheNoiseLevelOnRandomNetworks) {
         const fit_drawing::FitCase c = cases.next();
         const FitResult r = ImpedanceFit(c.drawn, c.points, {}).run();
         EXPECT_LT(r.rmsRelativeResidualPercent, 1.5 * 100 * kNoise) << "case " << i;
+    }
+}
+
+// An independent reading of the fitted drawing: ngspice, on the netlist of the drawing as wired
+// with the fitted values, gives the measured impedance at each frequency it is asked about. (The
+// ladder's bridge part is joined at one end only, which the calculation reads and the wiring
+// does not: it is no drawing to compare with a netlist.)
+TEST(ImpedanceFitTest, FittedDrawingMatchesTheDataInNgspice) {
+    const struct {
+        const char* name;
+        CircuitModel truth;
+    } rows[] = {{"series RLC", chainOf(kSeriesRlc)},
+                {"100 Ω parallel to 1 µF, then 10 Ω and 1 mH",
+                 chainOf({{{1, 100}, {11, 1e-6}}, {{2, 10}}, {{6, 1e-3}}})}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::vector<MeasuredPoint> data = measure(row.truth, 10, 1e6, 60, 0.0, 7);
+        const CircuitModel drawn = drawnFrom(row.truth, {3.0, 0.4, 2.5, 0.7});
+        const FitResult result = ImpedanceFit(drawn, data, FitOptions{}).run();
+        ASSERT_TRUE(result.converged) << describe(result.stop);
+        CircuitModel fitted = drawn;
+        fitted.slotValue = result.slotValue;
+        for (std::size_t i = 0; i < data.size(); i += 11) {
+            fitted.frequency = data[i].frequency;
+            const SpiceNetlist netlist = WriteSpiceNetlist(fitted);
+            ASSERT_EQ(netlist.refusal, SpiceNetlist::Refusal::None) << netlist.reason;
+            const std::optional<Complex> spice = printedImpedance(runNgspice(netlist.text));
+            ASSERT_TRUE(spice) << netlist.text;
+            const Complex z = data[i].z;
+            EXPECT_LE(std::hypot(spice->re - z.re, spice->im - z.im) / std::hypot(z.re, z.im), 1e-6)
+                << data[i].frequency << " Hz";
+        }
     }
 }
 
