@@ -27,63 +27,9 @@
 #include "response/ResponseChart.h"
 #include "response/ResponseWindow.h"
 #include "tests/engine/DrawingBuilder.h"
+#include "tests/response/ResponseWindowFixture.h"
 
 namespace {
-
-// A resistor, a coil and a capacitor in series (the left terminal of each on the right terminal
-// of the next), or the resistor in series with the coil and the capacitor stacked, or the
-// resistor alone.
-enum class Shape { Series, Tank, Resistor };
-struct Rlc {
-    double r, l, c;
-    Shape shape = Shape::Series;
-};
-
-CircuitModel rlcDrawing(const Rlc& rlc, double frequency = 0) {
-    CircuitModel model = drawing::emptyModel();
-    if (rlc.shape == Shape::Tank) {
-        drawing::stack(model, 6, 11);
-        drawing::placePartAt(model, 1, 4710, 3600);
-    } else {
-        drawing::placePartAt(model, 1, 5000, 5000);
-        if (rlc.shape == Shape::Series) {
-            drawing::placePartAt(model, 6, 3890, 5000);
-            drawing::placePartAt(model, 11, 2780, 5000);
-        }
-    }
-    model.slotValue[1] = rlc.r, model.slotValue[6] = rlc.l, model.slotValue[11] = rlc.c;
-    model.frequency = frequency;
-    return model;
-}
-
-QStringList listed(const ResponseWindow& window) {
-    QStringList rows;
-    auto* list = window.findChild<QListWidget*>("resonances");
-    for (int i = 0; i < list->count(); ++i) rows << list->item(i)->text();
-    rows.sort();
-    return rows;
-}
-
-class ResponseWindowTest : public ::testing::Test {
-protected:
-    ResponseWindow window{nullptr};
-
-    ResponseWindowTest() {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-    void show(const CircuitModel& model) {
-        window.follow(model);
-        window.flush();
-    }
-    QString text(const char* label) { return window.findChild<QLabel*>(label)->text(); }
-    void type(const char* field, const QString& text) {
-        auto* edit = window.findChild<QLineEdit*>(field);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
-};
 
 struct ResonanceCase {
     const char* name;
@@ -295,39 +241,6 @@ TEST_F(ResponseWindowTest, ChartExportsCarryTheirTitleLine) {
     EXPECT_TRUE(svgText.contains(QStringLiteral(
         "周波数特性（スミスチャート）　1 Hz – 10 MHz　動作周波数 1 kHz　Z0 = 50 Ω")));
     EXPECT_TRUE(pdfFile.readAll().startsWith("%PDF"));
-}
-
-// A resistor of Z0 reflects nothing: its working point sits at the chart's centre, not on the
-// rim. A Z0 typed while the chart is shown is the one its caption names.
-TEST_F(ResponseWindowTest, SmithChartCentreIsTheReferenceAndItsCaptionFollowsZ0) {
-    show(rlcDrawing({50, 0, 0, Shape::Resistor}, 1000));
-    auto* views = window.findChild<QTabWidget*>("views");
-    views->setCurrentIndex(3);
-    QWidget* smith = window.findChild<QWidget*>("smithChart");
-    QApplication::processEvents();
-    const QImage image = smith->grab().toImage();
-    const double ratio = image.devicePixelRatio();
-    const QPointF centre = QRectF(smith->rect()).center() * ratio;
-    const QColor marker(0, 128, 0);
-    EXPECT_EQ(image.pixelColor(centre.toPoint()), marker);
-    // Γ = 1, where the chart's circle meets its horizontal axis (34 pixels of margin).
-    const double side = std::min(smith->width(), smith->height()) - 2 * 34.0;
-    const QPointF rim = (QRectF(smith->rect()).center() + QPointF(side / 2, 0)) * ratio;
-    EXPECT_NE(image.pixelColor(rim.toPoint()), marker);
-
-    // Against 75 Ω the resistor reflects -0.2: the chart shown is drawn again, caption and all.
-    type("referenceImpedance", QStringLiteral("75"));
-    QApplication::processEvents();
-    const QImage after = smith->grab().toImage();
-    EXPECT_NE(after.pixelColor(centre.toPoint()), marker);
-    const QRect caption(0, 0, image.width() / 2, static_cast<int>(30 * ratio));
-    EXPECT_NE(after.copy(caption), image.copy(caption));
-    QTemporaryDir dir;
-    const QString svg = dir.filePath(QStringLiteral("smith.svg"));
-    ASSERT_TRUE(window.saveSvg(svg));
-    QFile file(svg);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(QStringLiteral("Z0 = 75 Ω")));
 }
 
 }  // namespace
