@@ -122,8 +122,10 @@ void DrawingDocument::newDrawing() {
     if (!mayDiscard()) return;
     mModel = CircuitModel{};
     loadInitialState(mModel);
+    mMeasurements.clear();
     startOver(QString(), std::nullopt);
     emit replaced();
+    emit measurementsReplaced(mMeasurements);
 }
 
 void DrawingDocument::open() {
@@ -143,8 +145,10 @@ bool DrawingDocument::openPath(const QString& path) {
     }
     restoreFileContents(mModel, *read.contents);
     mModel.startPart = 0;
+    mMeasurements = read.measurements;
     startOver(QFileInfo(path).absoluteFilePath(), read.contents);
     emit replaced();
+    emit measurementsReplaced(mMeasurements);
     return true;
 }
 
@@ -162,10 +166,12 @@ bool DrawingDocument::saveAs() {
 
 bool DrawingDocument::writeTo(const QString& path) {
     const DrawingFileContents contents = captureFileContents(mModel);
-    const QByteArray bytes = encodeDrawingFile(contents);
+    const QByteArray bytes =
+        encodeDrawingFile(contents, mMeasurements, QFileInfo(path).absolutePath());
     if (!saveBytes(mWindow, path, bytes)) return false;
     mPath = QFileInfo(path).absoluteFilePath();
     mSaved = contents;
+    mSavedMeasurements = mMeasurements;
     mFileName->setText(QFileInfo(mPath).fileName());
     return true;
 }
@@ -174,8 +180,13 @@ void DrawingDocument::startOver(const QString& path,
                                 const std::optional<DrawingFileContents>& saved) {
     mPath = path;
     mSaved = saved;
+    mSavedMeasurements = mMeasurements;
     mHistory.clear();
     mFileName->setText(path.isEmpty() ? QString() : QFileInfo(path).fileName());
+}
+
+void DrawingDocument::setMeasurements(const MeasurementSources& sources) {
+    mMeasurements = sources;
 }
 
 void DrawingDocument::exportNetlist() {
@@ -203,7 +214,8 @@ QString DrawingDocument::folder() const {
 // What the file holds is compared as written, so that only a change the file would keep
 // (the result unit included) counts; a calculation alone changes nothing.
 bool DrawingDocument::mayDiscard() {
-    if (!mSaved || encodeDrawingFile(captureFileContents(mModel)) == encodeDrawingFile(*mSaved))
+    if (!mSaved || (encodeDrawingFile(captureFileContents(mModel)) == encodeDrawingFile(*mSaved) &&
+                    mMeasurements == mSavedMeasurements))
         return true;
     QMessageBox box(
         QMessageBox::Question, QStringLiteral("Selvoria"),

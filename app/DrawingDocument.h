@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/DrawingFileContents.h"
+#include "response/MeasurementSource.h"
 
 class QAction;
 class QLabel;
@@ -46,6 +47,8 @@ public:
     bool mayDiscard();
     bool openPath(const QString& path);
     const QString& path() const { return mPath; }
+    // The measurements shown with the drawing, kept in its file.
+    const MeasurementSources& measurements() const { return mMeasurements; }
     QUndoStack& history() { return mHistory; }
 
 public slots:
@@ -57,9 +60,14 @@ public slots:
     void exportNetlist();
     void beginDrag();
     void endDrag();
+    // The user opened or removed a measurement shown with the drawing: a change the file keeps,
+    // though no editing step.
+    void setMeasurements(const MeasurementSources& sources);
 
 signals:
     void replaced();
+    // A drawing was opened or begun anew with these measurements (none for a new drawing).
+    void measurementsReplaced(const MeasurementSources& sources);
     // An editing step changed the drawing.
     void edited();
 
@@ -75,5 +83,7 @@ private:
     QUndoStack mHistory;
     QString mPath;
     std::optional<DrawingFileContents> mSaved;  // as last opened or saved
+    MeasurementSources mMeasurements;
+    MeasurementSources mSavedMeasurements;
     DrawingState mDragStart;
 };

@@ -3,14 +3,18 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <stdexcept>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "app/JsonFields.h"
@@ -152,6 +156,67 @@ DrawingFileContents readContents(const QJsonObject& root) {
     return contents;
 }
 
+constexpr std::pair<ValueMeaning, const char*> kMeaningNames[] = {
+    {ValueMeaning::ReIm, "re-im"},
+    {ValueMeaning::ReMinusIm, "re-minus-im"},
+    {ValueMeaning::MagnitudePhaseDegrees, "magnitude-phase"}};
+// Counted from 1, as the column dialog shows them.
+constexpr std::pair<const char*, std::size_t ColumnChoice::*> kColumns[] = {
+    {"frequency", &ColumnChoice::frequencyColumn},
+    {"first", &ColumnChoice::firstColumn},
+    {"second", &ColumnChoice::secondColumn}};
+
+QJsonArray measurementList(const MeasurementSources& measurements, const QString& folder) {
+    QJsonArray list;
+    for (const MeasurementSource& m : measurements) {
+        QJsonObject entry{
+            {"path", folder.isEmpty() ? m.path : QDir(folder).relativeFilePath(m.path)}};
+        if (const std::optional<ColumnChoice>& c = m.columns) {
+            QJsonObject columns{{"hertzPerUnit", c->hertzPerUnit}};
+            for (const auto& [name, column] : kColumns)
+                columns[QLatin1String(name)] = static_cast<double>((*c).*column + 1);
+            for (const auto& [meaning, name] : kMeaningNames)
+                if (meaning == c->meaning) columns["meaning"] = QLatin1String(name);
+            entry["columns"] = columns;
+        }
+        list.append(entry);
+    }
+    return list;
+}
+
+ColumnChoice readColumns(const QJsonObject& columns, const QString& where) {
+    ColumnChoice c;
+    for (const auto& [name, column] : kColumns)
+        c.*column = static_cast<std::size_t>(index(columns, name, where, 1, 1 << 16) - 1);
+    const std::string meaning = string(columns, "meaning", where);
+    const auto named = std::find_if(std::begin(kMeaningNames), std::end(kMeaningNames),
+                                    [&](const auto& n) { return meaning == n.second; });
+    c.hertzPerUnit = number(columns, "hertzPerUnit", where);
+    if (named == std::end(kMeaningNames) || !(c.hertzPerUnit > 0))
+        throw Refusal((where + QStringLiteral("：「meaning」は re-im、re-minus-im、magnitude-phase "
+                                              "のどれか、「hertzPerUnit」は正の数です"))
+                          .toStdString());
+    c.meaning = named->first;
+    return c;
+}
+
+// Files written before measurements were kept have no list.
+MeasurementSources readMeasurements(const QJsonObject& root, const QString& folder) {
+    MeasurementSources sources;
+    if (!root.contains(QLatin1String("measurements"))) return sources;
+    const QJsonArray list = array(root, "measurements", QStringLiteral("ファイル"));
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QString where = QStringLiteral("measurements[%1]").arg(i);
+        const QJsonObject entry = object(list[i], where);
+        const QString path = text(string(entry, "path", where)), inner = where + ".columns";
+        if (path.isEmpty()) throw Refusal((where + "：「path」が空です").toStdString());
+        sources.append({QDir::cleanPath(QDir(folder).absoluteFilePath(path)), std::nullopt});
+        if (entry.contains(QLatin1String("columns")))
+            sources.back().columns = readColumns(object(entry.value("columns"), inner), inner);
+    }
+    return sources;
+}
+
 // Line and column, counted from 1, of a byte offset into the text.
 QString positionOf(const QByteArray& bytes, int offset) {
     const QByteArray before = bytes.left(offset);
@@ -162,7 +227,8 @@ QString positionOf(const QByteArray& bytes, int offset) {
 
 }  // namespace
 
-QByteArray encodeDrawingFile(const DrawingFileContents& contents) {
+QByteArray encodeDrawingFile(const DrawingFileContents& contents,
+                             const MeasurementSources& measurements, const QString& folder) {
     const DrawingState& d = contents.drawing;
     QJsonArray parts, lines;
     for (int s = 1; s <= kSlotCount; ++s)
@@ -179,6 +245,7 @@ QByteArray encodeDrawingFile(const DrawingFileContents& contents) {
                      {"resultUnit", text(resultUnitText(contents.resultUnitFactor))},
                      {"typed", typed}};
     writeFields(body, kDrawingFields, d);
+    if (!measurements.isEmpty()) body["measurements"] = measurementList(measurements, folder);
     // Qt writes an object's keys in sorted order; the format name and version go first by hand,
     // so that a reader can tell the file at a glance.
     const QByteArray rest = QJsonDocument(body).toJson(QJsonDocument::Indented);
@@ -186,7 +253,7 @@ QByteArray encodeDrawingFile(const DrawingFileContents& contents) {
            "\",\n    \"version\": " + QByteArray::number(kDrawingVersion) + ",\n" + rest.mid(2);
 }
 
-DrawingFileRead decodeDrawingFile(const QByteArray& bytes) {
+DrawingFileRead decodeDrawingFile(const QByteArray& bytes, const QString& folder) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
@@ -195,7 +262,8 @@ DrawingFileRead decodeDrawingFile(const QByteArray& bytes) {
     if (!document.isObject())
         return {std::nullopt, QStringLiteral("Selvoria の図面ファイルではありません")};
     try {
-        return {readContents(document.object()), {}};
+        DrawingFileContents contents = readContents(document.object());
+        return {std::move(contents), {}, readMeasurements(document.object(), folder)};
     } catch (const Refusal& refusal) {
         return {std::nullopt, QString::fromStdString(refusal.what())};
     }
@@ -227,5 +295,5 @@ DrawingFileRead readDrawingFile(const QString& path) {
         return {std::nullopt, QStringLiteral("1 MiB より大きいファイルです")};
     if (file.error() != QFileDevice::NoError)
         return {std::nullopt, QStringLiteral("読めません（%1）").arg(file.errorString())};
-    return decodeDrawingFile(bytes);
+    return decodeDrawingFile(bytes, QFileInfo(path).absolutePath());
 }

@@ -4,9 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QStatusBar>
 #include <cmath>
 #include <string>
 
@@ -31,15 +29,11 @@
 #include "toolkit/Messages.h"
 #include "toolkit/Twips.h"
 
-namespace {
-
 // A line's length is read from its image as it stands now, not from the kind constants.
-double lineLength(const QWidget* image) {
+static double lineLength(const QWidget* image) {
     const bool vertical = isVerticalImage(imageNumber(image->objectName().toStdString()));
     return pixelsToTwips(vertical ? image->height() : image->width());
 }
-
-}  // namespace
 
 Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
@@ -53,6 +47,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent) {
     mDocument = new DrawingDocument(mModel, this, statusBar());
     connect(mDocument, &DrawingDocument::replaced, this, &Form1::showWholeDrawing);
     connect(mDocument, &DrawingDocument::edited, this, &Form1::followDrawing);
+    connect(mDocument, &DrawingDocument::measurementsReplaced, this, &Form1::showMeasurements);
     connect(&mDrawing->dragging(), &DragController::started, mDocument,
             &DrawingDocument::beginDrag);
     connect(&mDrawing->dragging(), &DragController::finished, mDocument, &DrawingDocument::endDrag);
@@ -382,11 +377,15 @@ void Form1::followDrawing() {
 }
 
 void Form1::showFrequencyResponse() {
-    QWidget* window = mResponse.window(this);
-    if (window == nullptr) return;
-    mResponse.follow(mSnapshot);
-    window->show();
-    window->raise();
+    mResponse.show(this, mSnapshot, mDocument);
+}
+
+void Form1::openMeasurement() {
+    mResponse.openMeasurement(this, mSnapshot, mDocument);
+}
+
+void Form1::showMeasurements(const MeasurementSources& sources) {
+    mResponse.showMeasurements(this, mSnapshot, mDocument, sources);
 }
 
 void Form1::showReductionSteps() {

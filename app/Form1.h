@@ -10,6 +10,7 @@
 #include "app/ResponseLibrary.h"
 #include "following/ModelSnapshot.h"
 #include "model/CircuitModel.h"
+#include "response/MeasurementSource.h"
 #include "toolkit/ValueLabel.h"
 
 class DrawingArea;
@@ -60,6 +61,8 @@ public slots:
 
     // The menu bar's windows: they read the drawing and the last calculation, never change them.
     void showFrequencyResponse();
+    // "測定データを開く...": in the frequency response window, opened for it.
+    void openMeasurement();
     void showReductionSteps();
     void showWholeDrawing();
 
@@ -81,6 +84,8 @@ private:
     void showFrequency();
     void showImpedancePart(int k);
     void followDrawing();
+    // A drawing opened with measurements shows them; one without empties a window already open.
+    void showMeasurements(const MeasurementSources& sources);
 
     CircuitModel mModel;
     ModelSnapshot mSnapshot{mModel};

@@ -14,6 +14,8 @@ void buildMainMenu(Form1& form, DrawingDocument& document) {
     view->setObjectName(QStringLiteral("menuView"));
     view->addAction(QStringLiteral("周波数特性..."), &form, &Form1::showFrequencyResponse)
         ->setObjectName(QStringLiteral("actionFrequencyResponse"));
+    view->addAction(QStringLiteral("測定データを開く..."), &form, &Form1::openMeasurement)
+        ->setObjectName(QStringLiteral("actionOpenMeasurement"));
     view->addAction(QStringLiteral("計算過程..."), &form, &Form1::showReductionSteps)
         ->setObjectName(QStringLiteral("actionReductionSteps"));
     // "終了" in the menu is the "終了" command.

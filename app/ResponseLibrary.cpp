@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
+#include <QMetaObject>
 #include <QWidget>
 
 #include "toolkit/Messages.h"
@@ -14,6 +15,30 @@ QWidget* ResponseLibrary::window(QWidget* parent) {
 
 void ResponseLibrary::follow(ModelSnapshot& snapshot) const {
     if (mWindow != nullptr) mFollow(mWindow, snapshot);
+}
+
+QWidget* ResponseLibrary::show(QWidget* parent, ModelSnapshot& snapshot, QObject* keeper) {
+    QWidget* shown = window(parent);
+    if (shown == nullptr) return nullptr;
+    QObject::connect(shown, SIGNAL(measurementsChanged(MeasurementSources)), keeper,
+                     SLOT(setMeasurements(MeasurementSources)), Qt::UniqueConnection);
+    follow(snapshot);
+    shown->show();
+    shown->raise();
+    return shown;
+}
+
+void ResponseLibrary::openMeasurement(QWidget* parent, ModelSnapshot& snapshot, QObject* keeper) {
+    if (QWidget* shown = show(parent, snapshot, keeper))
+        QMetaObject::invokeMethod(shown, kOpenMeasurement);
+}
+
+void ResponseLibrary::showMeasurements(QWidget* parent, ModelSnapshot& snapshot, QObject* keeper,
+                                       const MeasurementSources& sources) {
+    QWidget* shown = sources.isEmpty() ? mWindow.data() : show(parent, snapshot, keeper);
+    if (shown != nullptr)
+        QMetaObject::invokeMethod(shown, kShowMeasurementSources,
+                                  Q_ARG(MeasurementSources, sources));
 }
 
 // The library stays loaded to the end of the run: the window's code lives in it.

@@ -148,6 +148,13 @@ int kramersKronig(const Arguments& arguments, std::ostream& out, std::ostream& e
     return status;
 }
 
+CircuitModel modelOf(const DrawingFileContents& contents) {
+    CircuitModel model;
+    loadInitialState(model);
+    restoreFileContents(model, contents);
+    return model;
+}
+
 void sweep(const Arguments& arguments, std::ostream& out) {
     const bool touchstone = touchstoneFormat(arguments);
     if (arguments.words.size() != 1) throw Usage("図面ファイルを一つ指定してください");
@@ -162,9 +169,7 @@ void sweep(const Arguments& arguments, std::ostream& out) {
     const std::string& path = arguments.words.front();
     const DrawingFileRead read = readDrawingFile(QString::fromLocal8Bit(path.c_str()));
     if (!read.contents) throw Refused(path + ": " + read.problem.toStdString());
-    CircuitModel model;
-    loadInitialState(model);
-    restoreFileContents(model, *read.contents);
+    const CircuitModel model = modelOf(*read.contents);
     const std::vector<SweepPoint> swept =
         SweepFrequencies(model, from, to, static_cast<int>(count));
     out << (touchstone ? TouchstoneText(swept, kTouchstoneReference)

@@ -2,6 +2,7 @@
 
 #include <QCategoryAxis>
 #include <QValueAxis>
+#include <iterator>
 
 #include "toolkit/Appearance.h"
 
@@ -11,6 +12,8 @@ constexpr double kLineWidth = 1.5;
 constexpr double kTitlePointSize = 9;
 // Share of a linear range added at each end, so that no curve runs along the frame.
 constexpr double kPadding = 0.05;
+const QColor kMeasurementColours[] = {{230, 120, 0}, {128, 0, 160}, {0, 140, 140},
+                                      {150, 90, 30}, {200, 0, 120}, {90, 90, 90}};
 
 }  // namespace
 
@@ -46,4 +49,8 @@ QPen chartPen(const QColor& colour, Qt::PenStyle style) {
     QPen p(colour, kLineWidth, style);
     p.setCosmetic(true);
     return p;
+}
+
+QColor measurementColour(std::size_t index) {
+    return kMeasurementColours[index % std::size(kMeasurementColours)];
 }

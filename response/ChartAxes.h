@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPen>
 #include <QString>
+#include <cstddef>
 
 #include "response/PointRuns.h"
 
@@ -27,3 +28,7 @@ void setAxisTitle(QAbstractAxis* axis, const QString& title);
 
 // A curve's pen, as wide on screen whatever the chart's scale.
 QPen chartPen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);
+
+// The colour of the index-th listed measurement in every view, apart from the drawing's curves
+// and the working frequency's mark; after the last the colours come round again.
+QColor measurementColour(std::size_t index);

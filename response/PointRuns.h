@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/FrequencySweep.h"
+#include "response/ShownMeasurement.h"
 
 // The runs of points a quantity has between the frequencies where it has no value: `map` gives
 // a point's place in the chart, or nothing; a place that is not finite breaks the run too.
@@ -29,6 +30,21 @@ std::vector<QList<QPointF>> runsOf(const std::vector<SweepPoint>& points, Map ma
         runs.back().append(*at);
     }
     return runs;
+}
+
+// Where each listed measurement's points lie in a chart, one list per measurement (empty for one
+// without data): `map` gives a point's place, or nothing; a place that is not finite is left out.
+template <typename Map>
+std::vector<QList<QPointF>> placesOf(const std::vector<ShownMeasurement>& measured, Map map) {
+    std::vector<QList<QPointF>> places(measured.size());
+    for (std::size_t m = 0; m < measured.size(); ++m) {
+        if (!measured[m].data) continue;
+        for (const MeasuredPoint& p : measured[m].data->points) {
+            const std::optional<QPointF> at = map(p);
+            if (at && std::isfinite(at->x()) && std::isfinite(at->y())) places[m].append(*at);
+        }
+    }
+    return places;
 }
 
 // The lowest and highest value of one coordinate over runs of points.

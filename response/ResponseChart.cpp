@@ -12,6 +12,7 @@
 
 #include "response/ChartAxes.h"
 #include "response/LogScale.h"
+#include "response/MeasuredPlaces.h"
 #include "response/PointRuns.h"
 #include "results/NumberLabels.h"
 #include "results/ResultUnits.h"
@@ -70,6 +71,11 @@ void ResponseChart::buildFrequencyAxes() {
                                                 chartPen(kFirstColour), mFrequency, left);
         mSecond = std::make_unique<GappedSeries>(mChart, QStringLiteral("位相角"),
                                                  chartPen(kSecondColour), mFrequency, right);
+        mMeasuredFirst = std::make_unique<MeasuredSeries>(
+            mChart, mFrequency, left, QScatterSeries::MarkerShapeCircle, QStringLiteral("（|Z|）"));
+        mMeasuredSecond = std::make_unique<MeasuredSeries>(mChart, mFrequency, right,
+                                                           QScatterSeries::MarkerShapeRectangle,
+                                                           QStringLiteral("（位相角）"));
     } else {
         mLinearY = linearAxis({});
         mChart->addAxis(mLinearY, Qt::AlignLeft);
@@ -78,6 +84,11 @@ void ResponseChart::buildFrequencyAxes() {
                                                 mFrequency, left);
         mSecond = std::make_unique<GappedSeries>(mChart, QStringLiteral("X"),
                                                  chartPen(kSecondColour), mFrequency, left);
+        mMeasuredFirst = std::make_unique<MeasuredSeries>(
+            mChart, mFrequency, left, QScatterSeries::MarkerShapeCircle, QStringLiteral("（R）"));
+        mMeasuredSecond = std::make_unique<MeasuredSeries>(mChart, mFrequency, left,
+                                                           QScatterSeries::MarkerShapeRectangle,
+                                                           QStringLiteral("（X）"));
     }
     mMarkerLine = new QLineSeries;
     mMarkerLine->setPen(chartPen(kMarkerColour, Qt::DashLine));
@@ -93,6 +104,8 @@ void ResponseChart::buildNyquistAxes() {
     mChart->addAxis(mLinearY, Qt::AlignLeft);
     mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("Z"), chartPen(kFirstColour),
                                             mLinearX, mLinearY);
+    mMeasuredFirst = std::make_unique<MeasuredSeries>(mChart, mLinearX, mLinearY,
+                                                      QScatterSeries::MarkerShapeCircle);
     mMarkerPoint = new QScatterSeries;
     mMarkerPoint->setColor(kMarkerColour);
     mMarkerPoint->setBorderColor(kMarkerColour);
@@ -140,8 +153,10 @@ void ResponseChart::showMagnitudePhase(const ResponseData& data) {
         runsOf(data.points, [](const SweepPoint& p) -> std::optional<QPointF> {
             return QPointF(std::log10(p.frequency), p.phase);
         });
+    const std::vector<QList<QPointF>> measuredMagnitudes = logMagnitudes(data.measured, factor);
     Span span;
     span.take(magnitudes, &QPointF::y);
+    span.take(measuredMagnitudes, &QPointF::y);
     // Whole decades, so that the axis stands still while a drag changes the curve a little.
     const std::pair decades = span.empty() ? std::pair(0.0, 1.0)
                                            : std::pair(std::floor(span.low - kMagnitudeRoom),
@@ -155,6 +170,8 @@ void ResponseChart::showMagnitudePhase(const ResponseData& data) {
     markFrequency(data, decades.first, decades.second);
     mFirst->setRuns(magnitudes);
     mSecond->setRuns(phases);
+    mMeasuredFirst->setPoints(data.measured, measuredMagnitudes);
+    mMeasuredSecond->setPoints(data.measured, phaseAngles(data.measured));
 }
 
 void ResponseChart::showResistanceReactance(const ResponseData& data) {
@@ -166,15 +183,19 @@ void ResponseChart::showResistanceReactance(const ResponseData& data) {
     };
     const std::vector<QList<QPointF>> resistance = part(&Complex::re);
     const std::vector<QList<QPointF>> reactance = part(&Complex::im);
+    const std::vector<QList<QPointF>> measuredR = parts(data.measured, &Complex::re, factor);
+    const std::vector<QList<QPointF>> measuredX = parts(data.measured, &Complex::im, factor);
     Span span;
-    span.take(resistance, &QPointF::y);
-    span.take(reactance, &QPointF::y);
+    for (const auto* runs : {&resistance, &reactance, &measuredR, &measuredX})
+        span.take(*runs, &QPointF::y);
     showFrequencyAxis(data.start, data.stop);
     setAxisTitle(mLinearY, QStringLiteral("R, X (") + unitText(factor) + u')');
     setLinearRange(mLinearY, span);
     markFrequency(data, mLinearY->min(), mLinearY->max());
     mFirst->setRuns(resistance);
     mSecond->setRuns(reactance);
+    mMeasuredFirst->setPoints(data.measured, measuredR);
+    mMeasuredSecond->setPoints(data.measured, measuredX);
 }
 
 void ResponseChart::showNyquist(const ResponseData& data) {
@@ -183,9 +204,12 @@ void ResponseChart::showNyquist(const ResponseData& data) {
         runsOf(data.points, [factor](const SweepPoint& p) -> std::optional<QPointF> {
             return QPointF(p.z.re * factor, -p.z.im * factor);
         });
+    const std::vector<QList<QPointF>> measured = nyquistPlaces(data.measured, factor);
     Span across, up;
-    across.take(curve, &QPointF::x);
-    up.take(curve, &QPointF::y);
+    for (const auto* runs : {&curve, &measured}) {
+        across.take(*runs, &QPointF::x);
+        up.take(*runs, &QPointF::y);
+    }
     const QString unit = unitText(factor);
     setAxisTitle(mLinearX, QStringLiteral("R (") + unit + u')');
     setAxisTitle(mLinearY, QStringLiteral("−X (") + unit + u')');
@@ -197,6 +221,7 @@ void ResponseChart::showNyquist(const ResponseData& data) {
     mMarkerPoint->replace(marker);
     nameMarker(mMarkerPoint, data);
     mFirst->setRuns(curve);
+    mMeasuredFirst->setPoints(data.measured, measured);
 }
 
 void ResponseChart::markFrequency(const ResponseData& data, double low, double high) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "response/GappedSeries.h"
+#include "response/MeasuredSeries.h"
 #include "response/ResponseData.h"
 
 class QCategoryAxis;
@@ -17,7 +18,7 @@ class QValueAxis;
 // One Qt Charts view of a frequency response: |Z| and the phase angle, or R and X, against a
 // logarithmic frequency axis, or the Nyquist plot of -X against R. Axes and series are made once;
 // each response refills them, ranges first so that the points are laid out only once. The working
-// frequency is marked when it is set.
+// frequency is marked when it is set; the listed measurements are drawn as points over the curves.
 class ResponseChart : public QChartView {
     Q_OBJECT
 public:
@@ -55,6 +56,8 @@ private:
     QValueAxis* mLinearY = nullptr;
     std::unique_ptr<GappedSeries> mFirst;
     std::unique_ptr<GappedSeries> mSecond;
+    std::unique_ptr<MeasuredSeries> mMeasuredFirst;
+    std::unique_ptr<MeasuredSeries> mMeasuredSecond;  // none on the Nyquist plot
     QLineSeries* mMarkerLine = nullptr;
     QScatterSeries* mMarkerPoint = nullptr;
     // Where each sweep point lies in the chart's values, for the pointer: x alone on the

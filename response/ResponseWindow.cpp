@@ -16,6 +16,9 @@
 #include "engine/SweepCsv.h"
 #include "engine/TouchstoneText.h"
 #include "response/ChartImage.h"
+#include "response/ExportButtons.h"
+#include "response/MeasurementPanel.h"
+#include "response/ResidualChart.h"
 #include "response/ResponseChart.h"
 #include "response/ResponseData.h"
 #include "response/ResponseSweep.h"
@@ -36,24 +39,9 @@ constexpr int kMostPoints = 2000;
 // Logical pixels: a list as wide as its longest line.
 constexpr int kResonanceListWidth = 240;
 
-const char* const kViewNames[] = {"|Z|・位相角", "R・X", "ナイキスト", "スミスチャート"};
-
-struct Export {
-    const char* button;
-    const char* objectName;
-    const char* fileName;
-    const char* filter;
-    bool (ResponseWindow::*save)(const QString&);
-};
-
-const Export kExports[] = {
-    {"CSV保存", "saveCsv", "周波数特性.csv", "CSV (*.csv)", &ResponseWindow::saveCsv},
-    {"Touchstone保存", "saveTouchstone", "周波数特性.s1p", "Touchstone (*.s1p)",
-     &ResponseWindow::saveTouchstone},
-    {"PNG保存", "savePng", "周波数特性.png", "PNG (*.png)", &ResponseWindow::savePng},
-    {"SVG保存", "saveSvg", "周波数特性.svg", "SVG (*.svg)", &ResponseWindow::saveSvg},
-    {"PDF保存", "savePdf", "周波数特性.pdf", "PDF (*.pdf)", &ResponseWindow::savePdf},
-};
+const char* const kViewNames[] = {"|Z|・位相角", "R・X", "ナイキスト", "スミスチャート", "残差"};
+constexpr std::size_t kSmithView = 3;
+constexpr std::size_t kResidualView = 4;
 
 }  // namespace
 
@@ -112,9 +100,17 @@ void ResponseWindow::buildControls() {
 
     mResonanceList = new QListWidget;
     mResonanceList->setObjectName(QStringLiteral("resonances"));
+    mPanel = new MeasurementPanel;
+    connect(mPanel, &MeasurementPanel::changed, this, [this] {
+        mStale.fill(true);
+        showCurrentView();
+    });
+    connect(mPanel, &MeasurementPanel::edited, this, &ResponseWindow::measurementsChanged);
+    connect(mPanel, &MeasurementPanel::rangeWanted, this, &ResponseWindow::sweepOver);
     auto* side = new QVBoxLayout;
     side->addWidget(new PlainLabel(QStringLiteral("共振点")));
     side->addWidget(mResonanceList, 1);
+    side->addWidget(mPanel, 1);
     auto* sideBox = new QWidget;
     sideBox->setObjectName(QStringLiteral("resonanceColumn"));
     sideBox->setLayout(side);
@@ -127,17 +123,7 @@ void ResponseWindow::buildControls() {
     mReadout->setObjectName(QStringLiteral("cursorReadout"));
     mReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* buttons = new QDialogButtonBox;
-    buttons->setObjectName(QStringLiteral("exports"));
-    for (const Export& row : kExports) {
-        QPushButton* button =
-            buttons->addButton(QString::fromUtf8(row.button), QDialogButtonBox::ActionRole);
-        button->setObjectName(QString::fromLatin1(row.objectName));
-        connect(button, &QPushButton::clicked, this, [this, &row] {
-            askAndSave(QString::fromUtf8(row.button), QString::fromUtf8(row.fileName),
-                       QString::fromUtf8(row.filter), row.save);
-        });
-    }
+    QDialogButtonBox* buttons = exportButtons(*this);
     QPushButton* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     // A tool window closes on Escape as the dialogs it replaces did.
@@ -149,6 +135,7 @@ void ResponseWindow::buildControls() {
     layout->addWidget(mDrawingMessage);
     layout->addLayout(body, 1);
     layout->addWidget(mReadout);
+    layout->addWidget(mPanel->statusLine());
     layout->addWidget(new PlainLabel(
         QStringLiteral("同じ縮約計算を各周波数で行った結果です。インピーダンス素子は周波"
                        "数によらず一定の値です。")));
@@ -169,6 +156,7 @@ QWidget* ResponseWindow::buildViews() {
     mSmith = new SmithChart;
     connect(mSmith, &SmithChart::pointed, this, &ResponseWindow::showReadout);
     mViews->addTab(mSmith, QString::fromUtf8(kViewNames[mCharts.size()]));
+    mViews->addTab(mPanel->residualChart(), QString::fromUtf8(kViewNames[kResidualView]));
     connect(mViews, &QTabWidget::currentChanged, this, &ResponseWindow::showCurrentView);
     return mViews;
 }
@@ -189,6 +177,13 @@ void ResponseWindow::refresh() {
     sweep();
 }
 
+// The fields show the range as a user would type it, and the sweep reads them as typed.
+void ResponseWindow::sweepOver(double start, double stop) {
+    mStartField->setText(QString::fromStdString(plainText(start)));
+    mStopField->setText(QString::fromStdString(plainText(stop)));
+    refresh();
+}
+
 void ResponseWindow::sweep() {
     ResponseSweep swept = sweepResponse(model(), mStart, mStop, mCount->value());
     mPoints = std::move(swept.points);
@@ -207,9 +202,12 @@ void ResponseWindow::showCurrentView() {
     const auto view = static_cast<std::size_t>(mViews->currentIndex());
     if (view >= mStale.size() || !mStale[view]) return;
     mStale[view] = false;
-    const ResponseData data{mPoints, mStart, mStop, model().resultUnitFactor, mWorking};
+    const ResponseData data{mPoints,  mStart,        mStop, model().resultUnitFactor,
+                            mWorking, measurements()};
     if (view < mCharts.size())
         mCharts[view]->showResponse(data);
+    else if (view == kResidualView)
+        mPanel->showResiduals(model());
     else
         mSmith->showResponse(data, mReference);
 }
@@ -246,7 +244,7 @@ void ResponseWindow::readReferenceImpedance() {
     mReferenceProblem.clear();
     showProblems();
     mReference = *z0;
-    mStale.back() = true;
+    mStale[kSmithView] = true;
     showCurrentView();
 }
 

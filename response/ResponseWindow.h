@@ -7,6 +7,9 @@
 #include "engine/FrequencySweep.h"
 #include "following/FollowingWindow.h"
 #include "model/CircuitModel.h"
+#include "response/MeasurementPanel.h"
+#include "response/MeasurementSource.h"
+#include "response/ShownMeasurement.h"
 
 class ChartImage;
 class QLabel;
@@ -20,7 +23,8 @@ class SmithChart;
 // "周波数特性": the drawn network's impedance over a range of frequencies, from the same
 // reduction as the calculate command, in four views (|Z| and phase, R and X, Nyquist, Smith
 // chart), with the resonances, a readout of the point under the pointer and the working
-// frequency marked. Values are in the model's result unit.
+// frequency marked, and measured impedances drawn over it with a fifth view of how far the drawing
+// lies from them. Values are in the model's result unit.
 class ResponseWindow : public FollowingWindow {
     Q_OBJECT
 public:
@@ -28,6 +32,7 @@ public:
 
     const std::vector<SweepPoint>& points() const { return mPoints; }
     const std::vector<Resonance>& resonances() const { return mResonances; }
+    const std::vector<ShownMeasurement>& measurements() const { return mPanel->measurements(); }
 
     // Each reports a failure in a message box; the old file then stays as it was.
     bool saveCsv(const QString& path);
@@ -35,14 +40,23 @@ public:
     bool savePng(const QString& path);
     bool saveSvg(const QString& path);
     bool savePdf(const QString& path);
+    // Asks where to save and saves there: the program writes a file only where the user chose.
+    void askAndSave(const QString& title, const QString& fileName, const QString& filter,
+                    bool (ResponseWindow::*save)(const QString&));
 
 public slots:
     // "更新": sweeps the range typed in the fields, or says under them why it cannot.
     void refresh();
+    // "測定データを開く...": asks for files and draws those read over the drawing's curves.
+    void openMeasurement() { mPanel->open(); }
+    // The drawing file's measurements in place of those listed, each read again.
+    void showMeasurementSources(const MeasurementSources& sources) { mPanel->showSources(sources); }
 
 signals:
     // After each sweep shown.
     void updated();
+    // The user opened or removed a measurement.
+    void measurementsChanged(const MeasurementSources& sources);
 
 private:
     void showModel() override;
@@ -50,13 +64,12 @@ private:
     QWidget* buildViews();
     void sweep();
     void showCurrentView();
+    void sweepOver(double start, double stop);
     void listResonances();
     void showReadout(int index);
     void readReferenceImpedance();
     void showProblems();
     ChartImage image() const;
-    void askAndSave(const QString& title, const QString& fileName, const QString& filter,
-                    bool (ResponseWindow::*save)(const QString&));
 
     double mStart;
     double mStop;
@@ -77,8 +90,9 @@ private:
     QTabWidget* mViews = nullptr;
     std::array<ResponseChart*, 3> mCharts{};
     SmithChart* mSmith = nullptr;
+    MeasurementPanel* mPanel = nullptr;
     // Views not shown are filled when they are chosen: each refill lays out every point.
-    std::array<bool, 4> mStale{};
+    std::array<bool, 5> mStale{};
     QListWidget* mResonanceList = nullptr;
     QLabel* mReadout = nullptr;
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "response/ChartAxes.h"
 #include "results/NumberLabels.h"
 #include "toolkit/Appearance.h"
 
@@ -16,6 +17,7 @@ constexpr std::array<double, 5> kGridValues{0.2, 0.5, 1, 2, 5};
 constexpr double kMargin = 34;
 constexpr QSize kSizeHint(520, 520);
 constexpr double kMarkerRadius = 5;
+constexpr double kMeasuredRadius = 2.5;
 const QColor kGridColour(150, 150, 150);
 const QColor kCurveColour(27, 58, 140);
 const QColor kMarkerColour(0, 128, 0);
@@ -63,6 +65,14 @@ void SmithChart::showResponse(const ResponseData& data, double z0) {
         if (data.working->valid) mWorking = reflection(data.working->z, z0);
         if (!mWorking || !finite(*mWorking)) mCaption += QStringLiteral("（計算できません）");
     }
+    mMeasured.clear();
+    for (std::size_t i = 0; i < data.measured.size(); ++i) {
+        if (!data.measured[i].data) continue;
+        Measured shown{data.measured[i].name, measurementColour(i), {}};
+        for (const MeasuredPoint& p : data.measured[i].data->points)
+            shown.gamma.push_back(reflection(p.z, z0));
+        mMeasured.push_back(std::move(shown));
+    }
     update();
 }
 
@@ -89,6 +99,7 @@ void SmithChart::paintEvent(QPaintEvent* /*event*/) {
     const QRectF caption =
         painter.boundingRect(rect().adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop, mCaption);
     painter.drawText(caption, Qt::AlignLeft | Qt::AlignTop, mCaption);
+    paintMeasured(painter, caption.bottomLeft());
     if (mWorking && finite(*mWorking)) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(kMarkerColour);
@@ -165,6 +176,23 @@ void SmithChart::paintCurve(QPainter& painter) const {
         painter.setPen(Qt::NoPen);
         painter.setBrush(kMarkerColour);
         painter.drawEllipse(toScreen(*mWorking), kMarkerRadius, kMarkerRadius);
+    }
+}
+
+// Each measurement's points, and under the caption a line naming it beside a point of its colour.
+void SmithChart::paintMeasured(QPainter& painter, QPointF namesAt) const {
+    const double line = QFontMetricsF(painter.font()).height();
+    for (const Measured& m : mMeasured) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(m.colour);
+        for (const std::complex<double>& g : m.gamma)
+            if (finite(g)) painter.drawEllipse(toScreen(g), kMeasuredRadius, kMeasuredRadius);
+        painter.drawEllipse(namesAt + QPointF(kMarkerRadius, line / 2), kMeasuredRadius + 1,
+                            kMeasuredRadius + 1);
+        painter.setPen(m.colour);
+        painter.drawText(QRectF(namesAt + QPointF(3 * kMarkerRadius, 0), QSizeF(width(), line)),
+                         Qt::AlignLeft | Qt::AlignVCenter, m.name);
+        namesAt.ry() += line;
     }
 }
 

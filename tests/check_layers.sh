@@ -14,12 +14,12 @@ declare -A allowed=(
     [text]="text"
     [toolkit]="toolkit"
     [editor]="editor model text toolkit"
-    [dialogs]="dialogs model text toolkit"
+    [dialogs]="dialogs measurement model text toolkit"
     [results]="results engine model text toolkit"
     [following]="following results engine model text toolkit"
-    [response]="response following results engine model text toolkit"
+    [response]="response following dialogs results engine measurement model text toolkit"
     [help]="help toolkit"
-    [app]="app help text toolkit editor dialogs results following response fit measurement engine model"
+    [app]="app help text toolkit editor dialogs results following response fit engine measurement model"
 )
 qt_free="model engine measurement fit text"
 

@@ -60,7 +60,8 @@ grep -q '"maxResidualPercent":[0-9.e-]*,"rmsResidualPercent":[0-9.e-]*' out ||
     fail "kk: no residuals"
 
 # The documented drawing, a 100 Ω resistor, swept as the window's CSV export writes it.
-sed -n '/^```json$/,/^```$/p' "$root/docs/drawing-file.md" | sed '1d;$d' >r.selvoria
+awk '/^```json$/ { inside = 1; next } inside && /^```$/ { exit } inside' \
+    "$root/docs/drawing-file.md" >r.selvoria
 run sweep r.selvoria --from 10 --to 1e6 --points 5
 [[ $status == 0 ]] || fail "sweep: status $status"
 [[ $(head -1 out) == frequency_Hz,re_ohm,im_ohm,abs_ohm,phase_deg && $(wc -l <out) == 6 ]] ||

@@ -229,6 +229,7 @@ TEST_F(ResponseWindowTest, ChartExportsCarryTheirTitleLine) {
         EXPECT_EQ(QImage(png).width(), 2 * chart.width() * window.devicePixelRatio());
         EXPECT_GT(QImage(png).height(), 2 * chart.height() * window.devicePixelRatio());
     }
+    views->setCurrentWidget(window.findChild<QWidget*>("smithChart"));
     const QString svg = dir.filePath(QStringLiteral("chart.svg"));
     const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
     ASSERT_TRUE(window.saveSvg(svg));
