@@ -1,5 +1,6 @@
 #include "app/DrawingDocument.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -10,6 +11,7 @@
 
 #include "app/DrawingFile.h"
 #include "app/DrawingStep.h"
+#include "dialogs/ValueCaption.h"
 #include "engine/SpiceNetlist.h"
 #include "engine/WiredCheck.h"
 #include "results/WiredCheckText.h"
@@ -33,6 +35,13 @@ QAction* addAction(QMenu* menu, const QString& text, const char* name,
 // The undo and redo commands name the step they would take: "元に戻す: ドラッグ".
 void nameSteps(QAction* action, const QString& command, const QString& step) {
     action->setText(step.isEmpty() ? command : command + QStringLiteral(": ") + step);
+}
+
+// Whether the drawing is still the one a fit started from: which element was handled last and the
+// calculation's start part do not change the network.
+bool sameNetwork(DrawingState now, const DrawingState& before) {
+    now.startPart = before.startPart;
+    return now.samePlaces(before);
 }
 
 }  // namespace
@@ -92,6 +101,23 @@ void DrawingDocument::record(const QString& text, const DrawingState& before) {
     mHistory.push(new DrawingStep(text, before, std::move(after),
                                   [this](const DrawingState& state) { apply(state); }));
     emit edited();
+}
+
+void DrawingDocument::applyFit(const FittedDrawing& fitted) {
+    if (!sameNetwork(captureDrawing(mModel), fitted.before)) {
+        QWidget* over = QApplication::activeWindow();
+        showCriticalMessage(over != nullptr ? over : mWindow,
+                            QStringLiteral("フィットを始めた後で回路が変わりました。値は書き込み"
+                                           "ません。もう一度フィットを実行して下さい。"));
+        return;
+    }
+    const Step step(*this, "フィット");
+    for (const FittedPartValue& part : fitted.values) {
+        mModel.slotValue[part.slot] = part.value;
+        std::string& caption = mModel.valueCaption[part.slot][0];
+        caption = valueCaption(kindOfSlot(part.slot), part.value, caption);
+    }
+    emit replaced();
 }
 
 DrawingDocument::Step::Step(DrawingDocument& document, const char* text)

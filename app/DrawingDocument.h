@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "model/DrawingFileContents.h"
+#include "response/FittedDrawing.h"
 #include "response/MeasurementSource.h"
 
 class QAction;
@@ -63,6 +64,10 @@ public slots:
     // The user opened or removed a measurement shown with the drawing: a change the file keeps,
     // though no editing step.
     void setMeasurements(const MeasurementSources& sources);
+    // "適用" in the fit panel: the fitted values and the labels that show them, as one step
+    // "フィット". A drawing that changed since the fit started is left as it is, and the message
+    // says why.
+    void applyFit(const FittedDrawing& fitted);
 
 signals:
     void replaced();

@@ -22,6 +22,8 @@ QWidget* ResponseLibrary::show(QWidget* parent, ModelSnapshot& snapshot, QObject
     if (shown == nullptr) return nullptr;
     QObject::connect(shown, SIGNAL(measurementsChanged(MeasurementSources)), keeper,
                      SLOT(setMeasurements(MeasurementSources)), Qt::UniqueConnection);
+    QObject::connect(shown, SIGNAL(fitApplied(FittedDrawing)), keeper,
+                     SLOT(applyFit(FittedDrawing)), Qt::UniqueConnection);
     follow(snapshot);
     shown->show();
     shown->raise();

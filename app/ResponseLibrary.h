@@ -20,7 +20,8 @@ public:
     // Has the window, when there is one, follow the model.
     void follow(ModelSnapshot& snapshot) const;
     // The window made if need be, following the model, shown and raised, its list of measurements
-    // reported to `keeper`'s setMeasurements slot; nullptr when the library cannot be loaded.
+    // reported to `keeper`'s setMeasurements slot and its fits applied through its applyFit slot;
+    // nullptr when the library cannot be loaded.
     QWidget* show(QWidget* parent, ModelSnapshot& snapshot, QObject* keeper);
     // The window's measurement slots, reached by name since the library is not linked: "開く"
     // in the window, and the measurements a drawing file names (an empty list loads nothing).

@@ -56,6 +56,7 @@ MeasurementPanel::MeasurementPanel(QWidget* parent) : QWidget(parent) {
     auto* add = button(QStringLiteral("開く..."), "addMeasurement");
     mRemove = button(QStringLiteral("削除"), "removeMeasurement");
     mFollow = button(QStringLiteral("測定の範囲に合わせる"), "followMeasurementRange");
+    mFit = button(QStringLiteral("フィット..."), "fitMeasurement");
     mVerdict = plainLabel("kramersKronigVerdict");
     mStatus = plainLabel("measurementStatus");
     mStatus->hide();
@@ -63,6 +64,7 @@ MeasurementPanel::MeasurementPanel(QWidget* parent) : QWidget(parent) {
     connect(add, &QPushButton::clicked, this, &MeasurementPanel::open);
     connect(mRemove, &QPushButton::clicked, this, &MeasurementPanel::removeChosen);
     connect(mFollow, &QPushButton::clicked, this, &MeasurementPanel::followRange);
+    connect(mFit, &QPushButton::clicked, this, &MeasurementPanel::fitWanted);
     connect(mList, &QListWidget::currentRowChanged, this, [this] {
         showVerdict();
         emit changed();
@@ -77,6 +79,7 @@ MeasurementPanel::MeasurementPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(mList, 1);
     layout->addLayout(commands);
     layout->addWidget(mFollow);
+    layout->addWidget(mFit);
     layout->addWidget(mVerdict);
     showList(-1);
 }
@@ -177,8 +180,10 @@ void MeasurementPanel::showList(int chosenRow) {
     showStatus();
 }
 
+// What the chosen measurement allows: its verdict, and a fit when it has data.
 void MeasurementPanel::showVerdict() {
     const ShownMeasurement* m = chosen();
+    mFit->setEnabled(m != nullptr && m->data);
     mVerdict->setVisible(m != nullptr);
     if (m == nullptr) return;
     QString text = QStringLiteral("Kramers–Kronig（") + m->name + QStringLiteral("）：");

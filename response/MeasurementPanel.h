@@ -46,6 +46,8 @@ signals:
     void edited(const MeasurementSources& sources);
     // "測定の範囲に合わせる": the frequencies the chosen measurement spans, or all of them.
     void rangeWanted(double start, double stop);
+    // "フィット...": the drawing is to be fitted to the chosen measurement.
+    void fitWanted();
 
 private:
     std::optional<ShownMeasurement> readOpenedFile(const QString& path);
@@ -60,6 +62,7 @@ private:
     QListWidget* mList = nullptr;
     QPushButton* mRemove = nullptr;
     QPushButton* mFollow = nullptr;
+    QPushButton* mFit = nullptr;
     QLabel* mVerdict = nullptr;
     QLabel* mStatus = nullptr;
     ResidualChart* mResiduals = nullptr;

@@ -17,6 +17,7 @@
 #include "engine/TouchstoneText.h"
 #include "response/ChartImage.h"
 #include "response/ExportButtons.h"
+#include "response/FitPanel.h"
 #include "response/MeasurementPanel.h"
 #include "response/ResidualChart.h"
 #include "response/ResponseChart.h"
@@ -107,6 +108,7 @@ void ResponseWindow::buildControls() {
     });
     connect(mPanel, &MeasurementPanel::edited, this, &ResponseWindow::measurementsChanged);
     connect(mPanel, &MeasurementPanel::rangeWanted, this, &ResponseWindow::sweepOver);
+    connect(mPanel, &MeasurementPanel::fitWanted, this, &ResponseWindow::showFit);
     auto* side = new QVBoxLayout;
     side->addWidget(new PlainLabel(QStringLiteral("共振点")));
     side->addWidget(mResonanceList, 1);
@@ -163,6 +165,15 @@ QWidget* ResponseWindow::buildViews() {
 
 void ResponseWindow::showModel() {
     sweep();
+    if (mFit != nullptr) mFit->followDrawing(model());
+}
+
+void ResponseWindow::showFit() {
+    if (mFit == nullptr) {
+        mFit = new FitPanel(this);
+        connect(mFit, &FitPanel::applied, this, &ResponseWindow::fitApplied);
+    }
+    mFit->showFor(model(), mPanel->chosen());
 }
 
 // A range that cannot be swept is refused where it was typed; the texts stay as typed and the

@@ -7,11 +7,13 @@
 #include "engine/FrequencySweep.h"
 #include "following/FollowingWindow.h"
 #include "model/CircuitModel.h"
+#include "response/FittedDrawing.h"
 #include "response/MeasurementPanel.h"
 #include "response/MeasurementSource.h"
 #include "response/ShownMeasurement.h"
 
 class ChartImage;
+class FitPanel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -51,12 +53,16 @@ public slots:
     void openMeasurement() { mPanel->open(); }
     // The drawing file's measurements in place of those listed, each read again.
     void showMeasurementSources(const MeasurementSources& sources) { mPanel->showSources(sources); }
+    // "フィット...": the fit panel for the drawing and the chosen measurement.
+    void showFit();
 
 signals:
     // After each sweep shown.
     void updated();
     // The user opened or removed a measurement.
     void measurementsChanged(const MeasurementSources& sources);
+    // "適用" in the fit panel: the values for the program to write into the drawing.
+    void fitApplied(const FittedDrawing& fitted);
 
 private:
     void showModel() override;
@@ -91,6 +97,7 @@ private:
     std::array<ResponseChart*, 3> mCharts{};
     SmithChart* mSmith = nullptr;
     MeasurementPanel* mPanel = nullptr;
+    FitPanel* mFit = nullptr;  // made when first wanted
     // Views not shown are filled when they are chosen: each refill lays out every point.
     std::array<bool, 5> mStale{};
     QListWidget* mResonanceList = nullptr;

@@ -17,7 +17,7 @@ declare -A allowed=(
     [dialogs]="dialogs measurement model text toolkit"
     [results]="results engine model text toolkit"
     [following]="following results engine model text toolkit"
-    [response]="response following dialogs results engine measurement model text toolkit"
+    [response]="response following dialogs results fit engine measurement model text toolkit"
     [help]="help toolkit"
     [app]="app help text toolkit editor dialogs results following response fit engine measurement model"
 )
