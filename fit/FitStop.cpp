@@ -17,17 +17,17 @@ bool isConvergence(FitStop stop) {
 
 std::string_view describe(FitStop stop) {
     switch (stop) {
-        case FitStop::SumStopsFalling: return "the sum of squares no longer falls";
-        case FitStop::StepsTooSmall: return "the values no longer move";
+        case FitStop::SumStopsFalling: return "残差の二乗和がもう減りません";
+        case FitStop::StepsTooSmall: return "値がもう動きません";
         case FitStop::SumAndStepsTooSmall:
-            return "the sum of squares no longer falls and the values no longer move";
-        case FitStop::GradientVanishes: return "no direction lowers the sum of squares";
+            return "残差の二乗和が減らず、値も動きません";
+        case FitStop::GradientVanishes: return "二乗和を下げる方向がありません";
         case FitStop::MachinePrecision:
-            return "the sum of squares cannot fall further in double precision";
-        case FitStop::TooManyEvaluations: return "too many evaluations without converging";
-        case FitStop::SolverRefused: return "the solver refused its input";
-        case FitStop::Cancelled: return "cancelled";
-        case FitStop::NothingToFit: return "no value is free to fit";
+            return "倍精度ではこれ以上二乗和が下がりません";
+        case FitStop::TooManyEvaluations: return "評価回数の上限に達しました（収束せず）";
+        case FitStop::SolverRefused: return "ソルバーが入力を受け付けませんでした";
+        case FitStop::Cancelled: return "中止しました";
+        case FitStop::NothingToFit: return "フィットできる値がありません（すべて固定か計算結果に入りません）";
     }
     return "";
 }

@@ -18,5 +18,5 @@ enum class FitStop {
 // The solver's own tests of a minimum; everything else is not a convergence.
 bool isConvergence(FitStop stop);
 
-// A sentence for the window's report.
+// A sentence for the window's and the command line's report, in Japanese like the rest of them.
 std::string_view describe(FitStop stop);

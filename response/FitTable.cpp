@@ -48,6 +48,9 @@ FitTable::FitTable(QWidget* parent) : QTableWidget(0, ColumnCount, parent) {
     setHorizontalHeaderLabels(headers);
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // As tall as its rows: the curves below take the rest.
+    setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
     setToolTip(
         QStringLiteral("最小・最大は数と単位で（「10ＫΩ」）。単位を省くとラベルの単位です。"));
 }
