@@ -33,6 +33,7 @@ public:
 
     CircuitModel& model() { return mModel; }
     DrawingDocument& document() { return *mDocument; }
+    const ResultFields& results() const { return *mResults; }
     QWidget* clientArea() const { return mClientArea; }
     QLabel* picture(int slot) const;
     QLabel* lineImage(int imageNumber) const;

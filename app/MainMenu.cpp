@@ -1,11 +1,39 @@
 #include "app/MainMenu.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 
 #include "app/DrawingDocument.h"
 #include "app/Form1.h"
 #include "help/HowToWindow.h"
+#include "results/ResultFields.h"
+
+namespace {
+constexpr int kMessageMilliseconds = 4000;
+
+// "編集" → "結果をコピー" (Ctrl+C where no field takes it): the result fields as text.
+void addCopyResults(Form1& form) {
+    QMenu* edit = form.menuBar()->findChild<QMenu*>(QStringLiteral("menuEdit"));
+    edit->addSeparator();
+    QAction* copy = edit->addAction(QStringLiteral("結果をコピー"), &form, [&form] {
+        const QString text = form.results().text(form.model());
+        if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+        form.statusBar()->showMessage(text.isEmpty()
+                                          ? QStringLiteral("コピーする計算結果がありません")
+                                          : QStringLiteral("計算結果をコピーしました"),
+                                      kMessageMilliseconds);
+    });
+    copy->setObjectName(QStringLiteral("actionCopyResults"));
+    copy->setShortcut(QKeySequence::Copy);
+    // Within the client area only: the tool windows above it take Ctrl+C for their own copy.
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    form.clientArea()->addAction(copy);
+}
+
+}  // namespace
 
 void buildMainMenu(Form1& form, DrawingDocument& document) {
     QMenuBar* bar = form.menuBar();
@@ -25,6 +53,7 @@ void buildMainMenu(Form1& form, DrawingDocument& document) {
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QObject::connect(quit, &QAction::triggered, &form, &Form1::Command5_Click);
     document.buildMenus(bar, view->menuAction(), quit);
+    addCopyResults(form);
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
     help->addAction(QStringLiteral("使い方"), &form, [&form] { showHowTo(&form); })

@@ -1,16 +1,16 @@
 #include "response/ResponseWindow.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 #include "engine/SweepCsv.h"
@@ -19,13 +19,14 @@
 #include "response/ExportButtons.h"
 #include "response/FitPanel.h"
 #include "response/MeasurementPanel.h"
+#include "response/RangeBar.h"
 #include "response/ResidualChart.h"
+#include "response/ResonanceList.h"
 #include "response/ResponseChart.h"
 #include "response/ResponseData.h"
 #include "response/ResponseSweep.h"
 #include "response/ResponseTexts.h"
 #include "response/SmithChart.h"
-#include "text/NumberText.h"
 #include "toolkit/PlainLabel.h"
 #include "toolkit/SaveFile.h"
 
@@ -35,8 +36,6 @@ constexpr double kDefaultStart = 1;
 constexpr double kDefaultStop = 1e7;
 constexpr double kDefaultReference = 50;
 constexpr int kDefaultCount = 400;
-constexpr int kFewestPoints = 200;
-constexpr int kMostPoints = 2000;
 // Logical pixels: a list as wide as its longest line.
 constexpr int kResonanceListWidth = 240;
 
@@ -58,49 +57,21 @@ ResponseWindow::ResponseWindow(QWidget* parent)
 }
 
 void ResponseWindow::buildControls() {
-    const auto field = [](const char* name, const QString& text) {
-        auto* edit = new QLineEdit(text);
-        edit->setObjectName(QString::fromLatin1(name));
-        return edit;
+    mRange = new RangeBar(kDefaultStart, kDefaultStop, kDefaultCount, kDefaultReference);
+    connect(mRange, &RangeBar::refreshWanted, this, &ResponseWindow::refresh);
+    connect(mRange, &RangeBar::referenceEdited, this, &ResponseWindow::readReferenceImpedance);
+
+    const auto warning = [](const char* name) {
+        auto* label = new PlainLabel;
+        label->setObjectName(QString::fromLatin1(name));
+        label->setStyleSheet(QStringLiteral("color: #b00000"));
+        label->hide();
+        return label;
     };
-    mStartField = field("startFrequency", QString::fromStdString(plainText(kDefaultStart)));
-    mStopField = field("stopFrequency", QString::fromStdString(plainText(kDefaultStop)));
-    mReferenceField =
-        field("referenceImpedance", QString::fromStdString(plainText(kDefaultReference)));
-    mCount = new QSpinBox;
-    mCount->setObjectName(QStringLiteral("pointCount"));
-    mCount->setRange(kFewestPoints, kMostPoints);
-    mCount->setValue(kDefaultCount);
-    auto* refreshButton = new QPushButton(QStringLiteral("更新"));
-    refreshButton->setObjectName(QStringLiteral("refresh"));
-    connect(refreshButton, &QPushButton::clicked, this, &ResponseWindow::refresh);
-    connect(mStartField, &QLineEdit::returnPressed, this, &ResponseWindow::refresh);
-    connect(mStopField, &QLineEdit::returnPressed, this, &ResponseWindow::refresh);
-    connect(mReferenceField, &QLineEdit::textChanged, this,
-            &ResponseWindow::readReferenceImpedance);
+    mProblems = warning("rangeError");
+    mDrawingMessage = warning("drawingMessage");
 
-    auto* range = new QHBoxLayout;
-    range->addWidget(new PlainLabel(QStringLiteral("開始 (Hz)")));
-    range->addWidget(mStartField);
-    range->addWidget(new PlainLabel(QStringLiteral("終了 (Hz)")));
-    range->addWidget(mStopField);
-    range->addWidget(new PlainLabel(QStringLiteral("点数")));
-    range->addWidget(mCount);
-    range->addWidget(new PlainLabel(QStringLiteral("基準 Z0 (Ω)")));
-    range->addWidget(mReferenceField);
-    range->addWidget(refreshButton);
-
-    mProblems = new PlainLabel;
-    mProblems->setObjectName(QStringLiteral("rangeError"));
-    mProblems->setStyleSheet(QStringLiteral("color: #b00000"));
-    mProblems->hide();
-    mDrawingMessage = new PlainLabel;
-    mDrawingMessage->setObjectName(QStringLiteral("drawingMessage"));
-    mDrawingMessage->setStyleSheet(QStringLiteral("color: #b00000"));
-    mDrawingMessage->hide();
-
-    mResonanceList = new QListWidget;
-    mResonanceList->setObjectName(QStringLiteral("resonances"));
+    mResonanceList = new ResonanceList;
     mPanel = new MeasurementPanel;
     connect(mPanel, &MeasurementPanel::changed, this, [this] {
         mStale.fill(true);
@@ -124,6 +95,9 @@ void ResponseWindow::buildControls() {
     mReadout = new PlainLabel;
     mReadout->setObjectName(QStringLiteral("cursorReadout"));
     mReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mSaved = new PlainLabel;
+    mSaved->setObjectName(QStringLiteral("exportStatus"));
+    addCopyCommand();
 
     QDialogButtonBox* buttons = exportButtons(*this);
     QPushButton* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
@@ -132,16 +106,33 @@ void ResponseWindow::buildControls() {
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(range);
+    layout->addWidget(mRange);
     layout->addWidget(mProblems);
     layout->addWidget(mDrawingMessage);
     layout->addLayout(body, 1);
     layout->addWidget(mReadout);
+    layout->addWidget(mSaved);
     layout->addWidget(mPanel->statusLine());
     layout->addWidget(new PlainLabel(
         QStringLiteral("同じ縮約計算を各周波数で行った結果です。インピーダンス素子は周波"
                        "数によらず一定の値です。")));
     layout->addWidget(buttons);
+}
+
+// Ctrl+C where no field takes it, and "コピー" in the window's context menu.
+void ResponseWindow::addCopyCommand() {
+    auto* copy = new QAction(QStringLiteral("コピー"), this);
+    copy->setObjectName(QStringLiteral("actionCopyReadout"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QAction::triggered, this, &ResponseWindow::copyReadout);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void ResponseWindow::copyReadout() {
+    QGuiApplication::clipboard()->setText(mReadout->text() + u'\n' + mResonanceList->text());
+    mSaved->setText(QStringLiteral("読み取りと共振点をコピーしました"));
 }
 
 QWidget* ResponseWindow::buildViews() {
@@ -179,7 +170,7 @@ void ResponseWindow::showFit() {
 // A range that cannot be swept is refused where it was typed; the texts stay as typed and the
 // views keep the last range swept.
 void ResponseWindow::refresh() {
-    const RangeReading reading = readRange(mStartField->text(), mStopField->text());
+    const RangeReading reading = mRange->range();
     mRangeProblem = reading.problem;
     showProblems();
     if (!mRangeProblem.isEmpty()) return;
@@ -190,13 +181,12 @@ void ResponseWindow::refresh() {
 
 // The fields show the range as a user would type it, and the sweep reads them as typed.
 void ResponseWindow::sweepOver(double start, double stop) {
-    mStartField->setText(QString::fromStdString(plainText(start)));
-    mStopField->setText(QString::fromStdString(plainText(stop)));
+    mRange->showRange(start, stop);
     refresh();
 }
 
 void ResponseWindow::sweep() {
-    ResponseSweep swept = sweepResponse(model(), mStart, mStop, mCount->value());
+    ResponseSweep swept = sweepResponse(model(), mStart, mStop, mRange->count());
     mPoints = std::move(swept.points);
     mResonances = std::move(swept.resonances);
     mWorking = swept.working;
@@ -204,7 +194,7 @@ void ResponseWindow::sweep() {
     showCurrentView();
     mDrawingMessage->setText(swept.problem);
     mDrawingMessage->setVisible(!swept.problem.isEmpty());
-    listResonances();
+    mResonanceList->showResonances(mPoints, mResonances);
     showReadout(mPointed < static_cast<int>(mPoints.size()) ? mPointed : -1);
     emit updated();
 }
@@ -223,14 +213,6 @@ void ResponseWindow::showCurrentView() {
         mSmith->showResponse(data, mReference);
 }
 
-void ResponseWindow::listResonances() {
-    mResonanceList->clear();
-    if (std::none_of(mPoints.begin(), mPoints.end(), [](const SweepPoint& p) { return p.valid; }))
-        return;
-    if (mResonances.empty()) mResonanceList->addItem(QStringLiteral("この範囲にはありません"));
-    for (const Resonance& r : mResonances) mResonanceList->addItem(resonanceText(r));
-}
-
 // Off the views the readout tells the working frequency's point, or that none is set.
 void ResponseWindow::showReadout(int index) {
     mPointed = index;
@@ -246,7 +228,7 @@ void ResponseWindow::showReadout(int index) {
 }
 
 void ResponseWindow::readReferenceImpedance() {
-    const std::optional<double> z0 = typedNumber(mReferenceField->text());
+    const std::optional<double> z0 = typedNumber(mRange->referenceText());
     if (!z0 || !(*z0 > 0)) {
         mReferenceProblem = QStringLiteral("基準インピーダンス Z0 は正の数 (Ω) で入力して下さい");
         showProblems();
@@ -301,9 +283,10 @@ void ResponseWindow::askAndSave(const QString& title, const QString& fileName,
                                 const QString& filter,
                                 bool (ResponseWindow::*save)(const QString&)) {
     if (save == &ResponseWindow::saveTouchstone && !mReferenceProblem.isEmpty()) {
-        mReferenceField->setFocus();
+        mRange->focusReference();
         return;
     }
     const QString path = askSavePath(this, title, fileName, filter);
-    if (!path.isEmpty()) (this->*save)(path);
+    if (!path.isEmpty() && (this->*save)(path))
+        mSaved->setText(QStringLiteral("保存しました：") + QDir::toNativeSeparators(path));
 }

@@ -15,9 +15,8 @@
 class ChartImage;
 class FitPanel;
 class QLabel;
-class QLineEdit;
-class QListWidget;
-class QSpinBox;
+class RangeBar;
+class ResonanceList;
 class QTabWidget;
 class ResponseChart;
 class SmithChart;
@@ -55,6 +54,8 @@ public slots:
     void showMeasurementSources(const MeasurementSources& sources) { mPanel->showSources(sources); }
     // "フィット...": the fit panel for the drawing and the chosen measurement.
     void showFit();
+    // The readout and the resonances to the clipboard as text, a line each.
+    void copyReadout();
 
 signals:
     // After each sweep shown.
@@ -67,11 +68,11 @@ signals:
 private:
     void showModel() override;
     void buildControls();
+    void addCopyCommand();
     QWidget* buildViews();
     void sweep();
     void showCurrentView();
     void sweepOver(double start, double stop);
-    void listResonances();
     void showReadout(int index);
     void readReferenceImpedance();
     void showProblems();
@@ -87,10 +88,7 @@ private:
     std::optional<SweepPoint> mWorking;
     int mPointed = -1;
 
-    QLineEdit* mStartField = nullptr;
-    QLineEdit* mStopField = nullptr;
-    QSpinBox* mCount = nullptr;
-    QLineEdit* mReferenceField = nullptr;
+    RangeBar* mRange = nullptr;
     QLabel* mProblems = nullptr;
     QLabel* mDrawingMessage = nullptr;
     QTabWidget* mViews = nullptr;
@@ -100,6 +98,7 @@ private:
     FitPanel* mFit = nullptr;  // made when first wanted
     // Views not shown are filled when they are chosen: each refill lays out every point.
     std::array<bool, 5> mStale{};
-    QListWidget* mResonanceList = nullptr;
+    ResonanceList* mResonanceList = nullptr;
     QLabel* mReadout = nullptr;
+    QLabel* mSaved = nullptr;  // what the last export or copy did
 };

@@ -5,6 +5,7 @@
 
 #include "engine/FailureCause.h"
 #include "engine/WiredCheck.h"
+#include "results/ResultUnits.h"
 #include "results/WiredCheckText.h"
 #include "text/NumberText.h"
 #include "text/NumericText.h"
@@ -51,4 +52,18 @@ void ResultFields::explainFailure(const CircuitModel& model) {
         mCheck->setStatus(
             QStringLiteral("周波数が 0 Hz です：コンデンサのインピーダンスを求められません。"
                            "「周波数」で設定してください。"));
+}
+
+QString ResultFields::text(const CircuitModel& model) const {
+    if (mFields[1]->text().isEmpty()) return {};
+    const QString unit = QString::fromStdString(resultUnitText(model.resultUnitFactor));
+    const auto line = [](const QString& name, const QString& number, const QString& unitText) {
+        return name + u'\t' + number + u'\t' + unitText + u'\n';
+    };
+    return line(QStringLiteral("周波数"), QString::fromStdString(model.frequencyCaption),
+                QString::fromStdString(model.frequencyUnitCaption)) +
+           line(QStringLiteral("合成Ｚ"), mFields[1]->text(), unit) +
+           line(QStringLiteral("複素Ｚ 実部"), mFields[2]->text(), unit) +
+           line(QStringLiteral("複素Ｚ 虚部"), mFields[3]->text(), unit) +
+           line(QStringLiteral("位相角"), mFields[4]->text(), QStringLiteral("度"));
 }

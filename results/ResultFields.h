@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <array>
 
 #include "model/CircuitModel.h"
@@ -25,6 +26,10 @@ public:
     // After a failed calculation's message: what to do where the cause is plain (a capacitor at
     // 0 Hz), in the status bar; nothing otherwise.
     void explainFailure(const CircuitModel& model);
+    // The fields as shown, for the clipboard: one line each with its name, number and unit,
+    // tab-separated as a spreadsheet takes them, after the working frequency; empty while the
+    // fields are.
+    QString text(const CircuitModel& model) const;
 
 private:
     std::array<QLineEdit*, 5> mFields{};  // Text1..Text4

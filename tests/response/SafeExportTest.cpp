@@ -129,6 +129,8 @@ TEST_F(SafeExportTest, ExportCutByAFileSizeLimitKeepsTheOldFile) {
         EXPECT_TRUE(outcome.message.contains(QStringLiteral("理由")));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QString::fromUtf8(row.file)})
             << "no temporary file is left behind";
+        EXPECT_TRUE(window.findChild<QLabel*>("exportStatus")->text().isEmpty())
+            << "a failed export claims nothing";
     }
 }
 
@@ -143,6 +145,9 @@ TEST_F(SafeExportTest, SaveStartsInTheDocumentsFolderAndAddsTheSuffix) {
     EXPECT_EQ(outcome.startFolder, QDir(documentsFolder()).absolutePath());
     EXPECT_TRUE(outcome.message.isEmpty()) << outcome.message.toStdString();
     EXPECT_TRUE(contents(dir.filePath(QStringLiteral("chart.png"))).startsWith("\x89PNG"));
+    EXPECT_EQ(window.findChild<QLabel*>("exportStatus")->text(),
+              QStringLiteral("保存しました：") +
+                  QDir::toNativeSeparators(dir.filePath(QStringLiteral("chart.png"))));
 }
 
 TEST_F(SafeExportTest, StepsRoundLikeTheResultFields) {
