@@ -9,12 +9,15 @@ ResonanceList::ResonanceList(QWidget* parent) : QListWidget(parent) {
 }
 
 void ResonanceList::showResonances(const std::vector<SweepPoint>& points,
-                                   const std::vector<Resonance>& resonances) {
+                                   const std::vector<Resonance>& resonances,
+                                   const std::vector<std::optional<Bandwidth>>& bands) {
     clear();
     if (std::none_of(points.begin(), points.end(), [](const SweepPoint& p) { return p.valid; }))
         return;
     if (resonances.empty()) addItem(QStringLiteral("この範囲にはありません"));
-    for (const Resonance& r : resonances) addItem(resonanceText(r));
+    for (std::size_t i = 0; i < resonances.size(); ++i)
+        addItem(resonanceText(resonances[i]) +
+                (i < bands.size() && bands[i] ? bandwidthText(*bands[i]) : QString()));
 }
 
 QString ResonanceList::text() const {

@@ -5,6 +5,7 @@
 #include "engine/ArithmeticError.h"
 #include "engine/NoPartPlacedError.h"
 #include "engine/ReductionPlan.h"
+#include "engine/ResonanceBandwidth.h"
 
 namespace {
 
@@ -33,6 +34,8 @@ ResponseSweep sweepResponse(const CircuitModel& model, double start, double stop
     }
     swept.points = SweepFrequencies(plan ? &*plan : nullptr, start, stop, count);
     if (plan) swept.resonances = RefineResonances(*plan, swept.points);
+    for (const Resonance& r : swept.resonances)
+        swept.bandwidths.push_back(bandwidthAround(*plan, r));
     if (swept.problem.isEmpty()) swept.problem = failedPointsText(swept.points);
     const double f0 = model.frequency;
     if (!(f0 > 0)) return swept;

@@ -17,6 +17,11 @@ QString resonanceText(const Resonance& resonance) {
     return QStringLiteral("|Z| 極大：") + at;
 }
 
+QString bandwidthText(const Bandwidth& band) {
+    return QStringLiteral("　Q = ") + localNumber(band.q, 4) + QStringLiteral("　帯域幅 ") +
+           siText(band.high - band.low, QStringLiteral("Hz"), 4);
+}
+
 QString pointText(const SweepPoint& point, double unitFactor) {
     const QString f = QStringLiteral("f = ") + siText(point.frequency, QStringLiteral("Hz"));
     if (!point.valid) return f + QStringLiteral("：計算できません");

@@ -4,11 +4,15 @@
 #include <optional>
 
 #include "engine/FrequencySweep.h"
+#include "engine/ResonanceBandwidth.h"
 
 // The texts of the frequency response window that depend on numbers only.
 
 // "位相 0°：1.59155 kHz" and the like.
 QString resonanceText(const Resonance& resonance);
+
+// What follows a resonance's line where its band is defined: "　Q = 10　帯域幅 159.2 Hz".
+QString bandwidthText(const Bandwidth& band);
 
 // A point as the readout shows it, its values in the result unit of `unitFactor`.
 QString pointText(const SweepPoint& point, double unitFactor);

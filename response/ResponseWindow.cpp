@@ -194,7 +194,7 @@ void ResponseWindow::sweep() {
     showCurrentView();
     mDrawingMessage->setText(swept.problem);
     mDrawingMessage->setVisible(!swept.problem.isEmpty());
-    mResonanceList->showResonances(mPoints, mResonances);
+    mResonanceList->showResonances(mPoints, mResonances, swept.bandwidths);
     showReadout(mPointed < static_cast<int>(mPoints.size()) ? mPointed : -1);
     emit updated();
 }
