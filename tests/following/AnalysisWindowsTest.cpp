@@ -84,9 +84,10 @@ TEST_F(AnalysisWindowsTest, ResponseWindowSweepsTheDrawing) {
     auto* list = window->findChild<QListWidget*>("resonances");
     for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
     listed.sort();
-    // 1 / (6.283184 · √(1 mH · 1 μF)) = 5032.9 Hz
-    EXPECT_EQ(listed, QStringList({QStringLiteral("|Z| 極小：5.03292 kHz"),
-                                   QStringLiteral("位相 0°：5.03292 kHz")}));
+    // 1 / (6.283184 · √(1 mH · 1 μF)) = 5032.9 Hz; Q = (1/R)·√(L/C) = 3.162, band R/(2πL).
+    EXPECT_EQ(listed,
+              QStringList({QStringLiteral("|Z| 極小：5.03292 kHz　Q = 3.162　帯域幅 1.592 kHz"),
+                           QStringLiteral("位相 0°：5.03292 kHz")}));
     EXPECT_TRUE(window->findChild<QLabel*>("cursorReadout")
                     ->text()
                     .startsWith(QStringLiteral("動作周波数　f = 5 kHz　|Z| = ")));

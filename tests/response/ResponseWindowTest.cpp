@@ -44,8 +44,11 @@ TEST_F(ResponseWindowTest, ResonancesAreRefinedOnTheDrawing) {
         {"series RLC: |Z| is least where the phase crosses 0",
          {10, 10e-3, 1e-6},
          {Kind::Minimum, Kind::PhaseZero},
-         {QStringLiteral("|Z| 極小：1.59155 kHz"), QStringLiteral("位相 0°：1.59155 kHz")}},
-        // The phase goes from +90° to -90° across the tank's pole without passing 0°.
+         // Q = (1/R)·√(L/C) = 10, band R/(2πL) = 159.155 Hz.
+         {QStringLiteral("|Z| 極小：1.59155 kHz　Q = 10　帯域幅 159.2 Hz"),
+          QStringLiteral("位相 0°：1.59155 kHz")}},
+        // The phase goes from +90° to -90° across the tank's pole without passing 0°; a pole has
+        // no band.
         {"a lossless tank in series with a resistor: |Z| is greatest there",
          {10, 10e-3, 1e-6, Shape::Tank},
          {Kind::Maximum},
