@@ -46,9 +46,7 @@ void setAxisTitle(QAbstractAxis* axis, const QString& title) {
 }
 
 QPen chartPen(const QColor& colour, Qt::PenStyle style) {
-    QPen p(colour, kLineWidth, style);
-    p.setCosmetic(true);
-    return p;
+    return {colour, kLineWidth, style};
 }
 
 QColor measurementColour(std::size_t index) {

@@ -26,7 +26,8 @@ void setLinearRange(QValueAxis* axis, Span span);
 // Sets the title only when it changes, so that an unchanged title lays out nothing again.
 void setAxisTitle(QAbstractAxis* axis, const QString& title);
 
-// A curve's pen, as wide on screen whatever the chart's scale.
+// A curve's pen. Not cosmetic: the pictures for files scale their painter, and a cosmetic pen
+// would keep its width in the PNG and the PDF's device pixels while SVG viewers scale it.
 QPen chartPen(const QColor& colour, Qt::PenStyle style = Qt::SolidLine);
 
 // The colour of the index-th listed measurement in every view, apart from the drawing's curves
