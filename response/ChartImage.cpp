@@ -21,13 +21,16 @@ namespace {
 constexpr int kTitleHeight = 32;
 constexpr double kTitlePointSize = 11;
 constexpr double kPdfMarginMillimetres = 10;
+constexpr int kLayoutPasses = 4;
 
 }  // namespace
 
 // Layouts still pending are done first: a view just filled or shown would otherwise be measured
-// and drawn with its size, legend and axes as they were before.
+// and drawn with its size, legend and axes as they were before. A layout can ask for another
+// (the Nyquist plot's ranges follow its plot area, and their labels move the plot area again).
 ChartImage::ChartImage(QWidget& view, QString title) : mView(view), mTitle(std::move(title)) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (int pass = 0; pass < kLayoutPasses; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 // Logical pixels: the view with the title line above it.

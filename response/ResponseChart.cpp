@@ -60,7 +60,7 @@ void ResponseChart::buildFrequencyAxes() {
     QAbstractAxis* right = nullptr;
     if (mView == View::MagnitudePhase) {
         mMagnitude = logAxis(QStringLiteral("|Z|"));
-        mPhase = linearAxis(QStringLiteral("位相角 (°)"));
+        mPhase = valueAxis(QStringLiteral("位相角 (°)"));
         mPhase->setRange(-90, 90);
         mPhase->setTickCount(7);
         mPhase->setLabelFormat(QStringLiteral("%.0f"));
@@ -113,6 +113,7 @@ void ResponseChart::buildNyquistAxes() {
     mChart->addSeries(mMarkerPoint);
     mMarkerPoint->attachAxis(mLinearX);
     mMarkerPoint->attachAxis(mLinearY);
+    connect(mChart, &QChart::plotAreaChanged, this, &ResponseChart::fitNyquist);
 }
 
 void ResponseChart::showResponse(const ResponseData& data) {
@@ -213,8 +214,9 @@ void ResponseChart::showNyquist(const ResponseData& data) {
     const QString unit = unitText(factor);
     setAxisTitle(mLinearX, QStringLiteral("R (") + unit + u')');
     setAxisTitle(mLinearY, QStringLiteral("−X (") + unit + u')');
-    setLinearRange(mLinearX, across);
-    setLinearRange(mLinearY, up);
+    mAcross = paddedRange(across);
+    mUp = paddedRange(up);
+    fitNyquist();
     QList<QPointF> marker;
     if (data.working && data.working->valid)
         marker.append(QPointF(data.working->z.re * factor, -data.working->z.im * factor));
@@ -222,6 +224,14 @@ void ResponseChart::showNyquist(const ResponseData& data) {
     nameMarker(mMarkerPoint, data);
     mFirst->setRuns(curve);
     mMeasuredFirst->setPoints(data.measured, measured);
+}
+
+// Again whenever the plot area changes shape; the labels this sets may change it once more, and
+// the ranges follow until it stands still.
+void ResponseChart::fitNyquist() {
+    const auto [across, up] = equalScale(mAcross, mUp, mChart->plotArea().size());
+    labelLinearAxis(mLinearX, across);
+    labelLinearAxis(mLinearY, up);
 }
 
 void ResponseChart::markFrequency(const ResponseData& data, double low, double high) {

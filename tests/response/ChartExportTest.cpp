@@ -33,7 +33,7 @@ void expectLooksLike(const QImage& png, const QImage& other, int titleBand, bool
     const double cell = double(png.width()) * png.height() / (kColumns * kRows);
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const double most = std::max(expected[i], seen[i]);
-        if (most < cell * 0.002) continue;
+        if (most < cell * 0.01) continue;
         EXPECT_GT(std::min(expected[i], seen[i]) / most, kLeastInkShare)
             << "cell " << i % kColumns << ", " << i / kColumns << ": " << expected[i] << " against "
             << seen[i];

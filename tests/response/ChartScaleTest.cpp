@@ -1,0 +1,127 @@
+// The scales of the response charts: linear axes labelled with SI prefixes and never in
+// e-notation, the origin shown only where the values need it, and the Nyquist plot to scale.
+
+#include <QApplication>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QRegularExpression>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include "response/LinearScale.h"
+#include "response/ResponseChart.h"
+#include "tests/response/ResponseWindowFixture.h"
+
+namespace {
+
+// A label read back as the number it stands for: "1.5k" is 1500.
+double labelValue(const QString& label) {
+    static const QString prefixes = QStringLiteral("pnµm kMGT");
+    const qsizetype at = label.isEmpty() ? -1 : prefixes.indexOf(label.back());
+    const double number = (at < 0 ? label : label.chopped(1)).toDouble();
+    return at < 0 ? number : number * std::pow(1000.0, double(at - 4));
+}
+
+TEST(LinearScaleTest, LabelsAreSiPrefixedRoundNumbersFromMilliohmsToGigaohms) {
+    const AxisRange rows[] = {{0.001, 0.005}, {-0.003, 0.002}, {0.0102, 0.0104}, {12, 13},
+                              {0, 1.6e6},     {-198e3, 660e3}, {1e6, 1e6 + 10},  {1e9, 5e9},
+                              {-2e9, 3e9},    {-7e-3, -1e-3}};
+    const QRegularExpression plain(QStringLiteral("^-?[0-9]+(\\.[0-9]+)?[pnµmkMGT]?$"));
+    for (const AxisRange& row : rows) {
+        SCOPED_TRACE(std::to_string(row.low) + " to " + std::to_string(row.high));
+        QCategoryAxis axis;
+        labelLinearAxis(&axis, row);
+        const QStringList labels = axis.categoriesLabels();
+        EXPECT_GE(labels.size(), 4);
+        EXPECT_EQ(axis.min(), row.low);
+        EXPECT_EQ(axis.max(), row.high);
+        for (const QString& label : labels) {
+            EXPECT_TRUE(plain.match(label).hasMatch()) << label.toStdString();
+            EXPECT_NEAR(labelValue(label), axis.endValue(label), row.length() * 1e-9)
+                << label.toStdString();
+            EXPECT_GE(axis.endValue(label), row.low);
+            EXPECT_LE(axis.endValue(label), row.high);
+        }
+    }
+}
+
+TEST(LinearScaleTest, RangeReachesZeroOnlyWhereTheValuesNeedIt) {
+    struct Row {
+        Span values;
+        AxisRange shown;
+    };
+    const Row rows[] = {
+        {{900, 1000}, {895, 1005}},    // far from 0: 5 % of room at each end
+        {{10, 1000}, {0, 1049.5}},     // close to 0, next to its spread
+        {{5, 100}, {0, 104.75}},       // room would cross 0
+        {{10, 10}, {9, 11}},           // one value
+        {{-1000, -10}, {-1049.5, 0}},  // all negative
+        {{-50, 100}, {-57.5, 107.5}},  // on both sides
+        {{0, 0}, {-1, 1}},
+        {{0.0102, 0.0104}, {0.01019, 0.01041}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.values.low) + " to " + std::to_string(row.values.high));
+        const AxisRange shown = paddedRange(row.values);
+        EXPECT_NEAR(shown.low, row.shown.low, 1e-9 * row.shown.length());
+        EXPECT_NEAR(shown.high, row.shown.high, 1e-9 * row.shown.length());
+    }
+}
+
+// Whatever the plot's shape, a unit is as long across as up, the values stay inside, and a range
+// on one side of 0 stays there.
+TEST(LinearScaleTest, EqualScaleKeepsTheValuesAndTheirSideOfZero) {
+    struct Row {
+        AxisRange across, up;
+        QSizeF plot;
+    };
+    const Row rows[] = {{{0, 100}, {-50, 50}, {400, 200}},
+                        {{895, 1005}, {0, 10}, {300, 600}},
+                        {{9, 11}, {-2e5, 7e5}, {600, 300}},
+                        {{-5, -1}, {-1e-3, 1e-3}, {500, 500}},
+                        {{-3, 4}, {100, 5000}, {800, 250}}};
+    for (const Row& row : rows) {
+        const auto [across, up] = equalScale(row.across, row.up, row.plot);
+        EXPECT_NEAR(across.length() / row.plot.width(), up.length() / row.plot.height(),
+                    1e-9 * up.length() / row.plot.height());
+        for (const auto& [before, after] : {std::pair(row.across, across), std::pair(row.up, up)}) {
+            EXPECT_LE(after.low, before.low);
+            EXPECT_GE(after.high, before.high);
+            if (before.low >= 0) {
+                EXPECT_GE(after.low, 0);
+            }
+            if (before.high <= 0) {
+                EXPECT_LE(after.high, 0);
+            }
+        }
+    }
+}
+
+// Ohms per pixel of the chart's plot area across and up.
+std::pair<double, double> ohmsPerPixel(ResponseChart* chart) {
+    const QRectF plot = chart->chart()->plotArea();
+    auto* across = qobject_cast<QValueAxis*>(chart->chart()->axes(Qt::Horizontal).front());
+    auto* up = qobject_cast<QValueAxis*>(chart->chart()->axes(Qt::Vertical).front());
+    return {(across->max() - across->min()) / plot.width(),
+            (up->max() - up->min()) / plot.height()};
+}
+
+TEST_F(ResponseWindowTest, NyquistPlotIsToScaleAfterAResize) {
+    show(rlcDrawing({10, 10e-3, 1e-6}, 1000));
+    window.findChild<QTabWidget*>("views")->setCurrentIndex(2);
+    auto* nyquist = window.findChild<ResponseChart*>("nyquistChart");
+    for (const QSize size : {QSize(), QSize(1500, 700), QSize(900, 1000)}) {
+        if (size.isValid()) window.resize(size);
+        QTest::qWait(50);
+        SCOPED_TRACE(std::to_string(nyquist->width()) + " x " + std::to_string(nyquist->height()));
+        const auto [across, up] = ohmsPerPixel(nyquist);
+        EXPECT_NEAR(across / up, 1, 0.01);
+        auto* r = qobject_cast<QCategoryAxis*>(nyquist->chart()->axes(Qt::Horizontal).front());
+        EXPECT_EQ(r->min(), 0) << "R of 10 Ω is near 0 beside the reactance's megaohm";
+        for (const QString& label : r->categoriesLabels())
+            EXPECT_FALSE(label.contains(u'e')) << label.toStdString();
+    }
+}
+
+}  // namespace
