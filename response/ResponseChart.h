@@ -12,6 +12,7 @@
 #include "response/ResponseData.h"
 
 class QCategoryAxis;
+class QCheckBox;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -33,6 +34,8 @@ public:
 signals:
     // The sweep point nearest the pointer, -1 when the pointer leaves the plot.
     void pointed(int index);
+    // The R·X view's choice of scale changed: the view wants the response again.
+    void scaleChanged();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -40,6 +43,9 @@ protected:
 
 private:
     void buildFrequencyAxes();
+    void addCurves(QAbstractAxis* left, QAbstractAxis* secondAxis, const QString& first,
+                   const QString& second);
+    void buildLogChoice();
     void buildNyquistAxes();
     void showFrequencyAxis(double start, double stop);
     void showMagnitudePhase(const ResponseData& data);
@@ -61,6 +67,8 @@ private:
     std::unique_ptr<GappedSeries> mSecond;
     std::unique_ptr<MeasuredSeries> mMeasuredFirst;
     std::unique_ptr<MeasuredSeries> mMeasuredSecond;  // none on the Nyquist plot
+    std::unique_ptr<GappedSeries> mNegative;          // −X on the R·X view's log scale
+    QCheckBox* mLogScale = nullptr;                   // on the R·X view only
     QLineSeries* mMarkerLine = nullptr;
     QScatterSeries* mMarkerPoint = nullptr;
     // Where each sweep point lies in the chart's values, for the pointer: x alone on the

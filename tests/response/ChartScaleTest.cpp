@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCheckBox>
+#include <QLegendMarker>
+#include <QLineSeries>
 #include <QRegularExpression>
 #include <QTabWidget>
 
@@ -122,6 +125,54 @@ TEST_F(ResponseWindowTest, NyquistPlotIsToScaleAfterAResize) {
         for (const QString& label : r->categoriesLabels())
             EXPECT_FALSE(label.contains(u'e')) << label.toStdString();
     }
+}
+
+QLineSeries* seriesNamed(ResponseChart* chart, const QString& name) {
+    for (QAbstractSeries* series : chart->chart()->series())
+        if (series->name() == name) return qobject_cast<QLineSeries*>(series);
+    return nullptr;
+}
+
+// With R of 10 Ω and X up to 1 MΩ, the log scale keeps both readable: the decades between them
+// take most of the plot's height, R lies on its label well above the bottom, and where X is
+// negative it is drawn, dashed and named, as −X.
+TEST_F(ResponseWindowTest, LogScaleShowsResistanceAndReactanceDecadesApart) {
+    show(rlcDrawing({10, 16e-3, 1e-6}, 1000));  // X from −159 kΩ at 1 Hz to 1 MΩ at 10 MHz
+    window.findChild<QTabWidget*>("views")->setCurrentIndex(1);
+    auto* chart = window.findChild<ResponseChart*>("resistanceReactanceChart");
+    QTest::mouseClick(chart->findChild<QCheckBox*>("logReactance"), Qt::LeftButton);
+    QTest::qWait(50);
+    auto* axis = qobject_cast<QCategoryAxis*>(chart->chart()->axes(Qt::Vertical).front());
+    QLineSeries* r = seriesNamed(chart, QStringLiteral("R"));
+    QLineSeries* x = seriesNamed(chart, QStringLiteral("X"));
+    QLineSeries* negative = seriesNamed(chart, QStringLiteral("−X（X が負）"));
+    ASSERT_TRUE(r && x && negative);
+    const QRectF plot = chart->chart()->plotArea();
+    const auto height = [&](const QString& label) {
+        EXPECT_TRUE(axis->categoriesLabels().contains(label)) << label.toStdString();
+        return chart->chart()->mapToPosition(QPointF(0, axis->endValue(label)), r).y();
+    };
+    const double ten = height(QStringLiteral("10 Ω")), mega = height(QStringLiteral("1 MΩ"));
+    EXPECT_GT(ten - mega, 0.5 * plot.height());
+    EXPECT_GT(plot.bottom() - ten, 0.1 * plot.height());
+    for (const QPointF& p : r->points())
+        EXPECT_NEAR(chart->chart()->mapToPosition(p, r).y(), ten, 3);
+    const QList<QPointF> reactance = x->points();
+    ASSERT_FALSE(reactance.isEmpty());
+    const QPointF top =
+        *std::max_element(reactance.begin(), reactance.end(),
+                          [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+    EXPECT_NEAR(chart->chart()->mapToPosition(top, x).y(), mega, 0.02 * plot.height());
+    EXPECT_GT(negative->count(), 10);
+    EXPECT_EQ(negative->pen().style(), Qt::DashLine);
+    const auto shown = [&] {
+        return chart->chart()->legend()->markers(negative).front()->isVisible();
+    };
+    EXPECT_TRUE(shown());
+
+    QTest::mouseClick(chart->findChild<QCheckBox*>("logReactance"), Qt::LeftButton);
+    EXPECT_FALSE(shown());
+    EXPECT_EQ(negative->count(), 0);
 }
 
 }  // namespace
