@@ -13,35 +13,33 @@
 #include <algorithm>
 #include <cmath>
 
-inline bool runTool(const QString& program, const QStringList& arguments) {
+// Runs a reader's tool that writes a PNG file, and reads that file; a null image when it fails.
+inline QImage rasterBy(const QString& program, const QStringList& arguments, const QString& png) {
     QProcess tool;
     tool.start(program, arguments);
-    return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit &&
-           tool.exitCode() == 0;
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit ||
+        tool.exitCode() != 0)
+        return {};
+    return QImage(png).convertToFormat(QImage::Format_RGB32);
 }
 
 // The picture fills the A4 landscape page inside 10 mm margins as far as its shape allows, from
 // the top left corner: read at the resolution that makes it `size` pixels, and cut out.
 inline QImage pdfRaster(const QString& pdf, QSize size) {
     const double mmPerPixel = std::min(277.0 / size.width(), 190.0 / size.height());
-    const auto number = [](double v) { return QString::number(v, 'f', 4); };
     const QString margin = QString::number(std::lround(10 / mmPerPixel));
-    const QString out = pdf + QStringLiteral(".raster");
-    if (!runTool(
-            QStringLiteral("pdftoppm"),
-            {"-png", "-singlefile", "-r", number(25.4 / mmPerPixel), "-x", margin, "-y", margin,
-             "-W", QString::number(size.width()), "-H", QString::number(size.height()), pdf, out}))
-        return {};
-    return QImage(out + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    return rasterBy(QStringLiteral("pdftoppm"),
+                    {"-png", "-singlefile", "-r", QString::number(25.4 / mmPerPixel, 'f', 4), "-x",
+                     margin, "-y", margin, "-W", QString::number(size.width()), "-H",
+                     QString::number(size.height()), pdf, pdf},
+                    pdf + ".png");
 }
 
 inline QImage svgRaster(const QString& svg, QSize size) {
-    const QString out = svg + QStringLiteral(".png");
-    if (!runTool(QStringLiteral("rsvg-convert"),
-                 {"-b", "white", "-w", QString::number(size.width()), "-h",
-                  QString::number(size.height()), "-o", out, svg}))
-        return {};
-    return QImage(out).convertToFormat(QImage::Format_RGB32);
+    return rasterBy(QStringLiteral("rsvg-convert"),
+                    {"-b", "white", "-w", QString::number(size.width()), "-h",
+                     QString::number(size.height()), "-o", svg + ".png", svg},
+                    svg + ".png");
 }
 
 // How dark a pixel is, 0 for white and 1 for black.

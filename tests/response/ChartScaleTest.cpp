@@ -72,35 +72,6 @@ TEST(LinearScaleTest, RangeReachesZeroOnlyWhereTheValuesNeedIt) {
     }
 }
 
-// Whatever the plot's shape, a unit is as long across as up, the values stay inside, and a range
-// on one side of 0 stays there.
-TEST(LinearScaleTest, EqualScaleKeepsTheValuesAndTheirSideOfZero) {
-    struct Row {
-        AxisRange across, up;
-        QSizeF plot;
-    };
-    const Row rows[] = {{{0, 100}, {-50, 50}, {400, 200}},
-                        {{895, 1005}, {0, 10}, {300, 600}},
-                        {{9, 11}, {-2e5, 7e5}, {600, 300}},
-                        {{-5, -1}, {-1e-3, 1e-3}, {500, 500}},
-                        {{-3, 4}, {100, 5000}, {800, 250}}};
-    for (const Row& row : rows) {
-        const auto [across, up] = equalScale(row.across, row.up, row.plot);
-        EXPECT_NEAR(across.length() / row.plot.width(), up.length() / row.plot.height(),
-                    1e-9 * up.length() / row.plot.height());
-        for (const auto& [before, after] : {std::pair(row.across, across), std::pair(row.up, up)}) {
-            EXPECT_LE(after.low, before.low);
-            EXPECT_GE(after.high, before.high);
-            if (before.low >= 0) {
-                EXPECT_GE(after.low, 0);
-            }
-            if (before.high <= 0) {
-                EXPECT_LE(after.high, 0);
-            }
-        }
-    }
-}
-
 // Ohms per pixel of the chart's plot area across and up.
 std::pair<double, double> ohmsPerPixel(ResponseChart* chart) {
     const QRectF plot = chart->chart()->plotArea();
