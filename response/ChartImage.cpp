@@ -1,5 +1,8 @@
 #include "response/ChartImage.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGraphicsView>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,22 +21,33 @@ namespace {
 constexpr int kTitleHeight = 32;
 constexpr double kTitlePointSize = 11;
 constexpr double kPdfMarginMillimetres = 10;
+constexpr int kLayoutPasses = 4;
 
 }  // namespace
 
-ChartImage::ChartImage(QWidget& view, QString title) : mView(view), mTitle(std::move(title)) {}
+// Layouts still pending are done first: a view just filled or shown would otherwise be measured
+// and drawn with its size, legend and axes as they were before. A layout can ask for another
+// (the Nyquist plot's ranges follow its plot area, and their labels move the plot area again).
+ChartImage::ChartImage(QWidget& view, QString title) : mView(view), mTitle(std::move(title)) {
+    for (int pass = 0; pass < kLayoutPasses; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
 
 // Logical pixels: the view with the title line above it.
 QSize ChartImage::size() const {
     return mView.size() + QSize(0, kTitleHeight);
 }
 
+// A chart view is drawn from its scene, without the controls laid over it.
 void ChartImage::paint(QPainter& painter) const {
     painter.fillRect(QRect(QPoint(0, 0), size()), Qt::white);
     painter.setPen(Qt::black);
     painter.setFont(minchoFont(kTitlePointSize));
     painter.drawText(QRect(0, 0, mView.width(), kTitleHeight), Qt::AlignCenter, mTitle);
-    mView.render(&painter, QPoint(0, kTitleHeight));
+    if (auto* chart = qobject_cast<QGraphicsView*>(&mView))
+        chart->render(&painter, QRectF(QPointF(0, kTitleHeight), mView.size()), mView.rect());
+    else
+        mView.render(&painter, QPoint(0, kTitleHeight));
 }
 
 bool ChartImage::savePng(QWidget* parent, const QString& path) const {
@@ -53,6 +67,9 @@ bool ChartImage::saveSvg(QWidget* parent, const QString& path) const {
         WholeWriteDevice whole(file);
         QSvgGenerator svg;
         svg.setOutputDevice(&whole);
+        // Fonts are sized in points: at the screen's resolution their text is as wide as the
+        // view laid it out, and the number and unit of a label do not drift apart.
+        svg.setResolution(mView.logicalDpiX());
         svg.setSize(size());
         svg.setViewBox(QRect(QPoint(0, 0), size()));
         svg.setTitle(mTitle);
@@ -70,6 +87,9 @@ bool ChartImage::savePdf(QWidget* parent, const QString& path) const {
         QPdfWriter pdf(&whole);
         pdf.setTitle(mTitle);
         pdf.setCreator(QStringLiteral("Selvoria"));
+        // At the screen's resolution the fonts, sized in points, keep the size the view laid
+        // them out at; the painter's scale alone fits the picture to the page.
+        pdf.setResolution(mView.logicalDpiX());
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Landscape);
         pdf.setPageMargins(QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,

@@ -11,7 +11,6 @@
 
 class QCategoryAxis;
 class QLineSeries;
-class QValueAxis;
 
 // How far the drawing lies from each listed measurement: the real and imaginary parts of
 // (Z drawing − Z measured) in percent of |Z measured| against a logarithmic frequency axis, as
@@ -34,7 +33,7 @@ private:
 
     QChart* mChart;
     QCategoryAxis* mFrequency;  // log10 of hertz
-    QValueAxis* mPercent;
+    QCategoryAxis* mPercent;
     std::unique_ptr<MeasuredSeries> mReal;
     std::unique_ptr<MeasuredSeries> mImaginary;
     QLineSeries* mKkReal;

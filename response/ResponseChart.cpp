@@ -1,19 +1,21 @@
 #include "response/ResponseChart.h"
 
 #include <QCategoryAxis>
+#include <QCheckBox>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QScatterSeries>
 #include <QValueAxis>
-#include <algorithm>
 #include <cmath>
 #include <optional>
 
 #include "response/ChartAxes.h"
 #include "response/LogScale.h"
 #include "response/MeasuredPlaces.h"
+#include "response/NearestPoint.h"
 #include "response/PointRuns.h"
+#include "response/ReactanceRuns.h"
 #include "results/NumberLabels.h"
 #include "results/ResultUnits.h"
 #include "toolkit/Appearance.h"
@@ -24,14 +26,12 @@ const QColor kFirstColour(27, 58, 140);
 const QColor kSecondColour(192, 24, 24);
 const QColor kMarkerColour(0, 128, 0);
 constexpr double kMarkerSize = 10;
+// Logical pixels between the view's corner and the choice of scale laid over it.
+constexpr int kChoiceMargin = 6;
 // Logical pixels: a chart that reads at a glance.
 constexpr QSize kChartMinimumSize(640, 400);
 // Decades added below and above the |Z| curve before the axis is widened to whole decades.
 constexpr double kMagnitudeRoom = 0.1;
-
-double magnitude(const SweepPoint& p) {
-    return std::hypot(p.z.re, p.z.im);
-}
 
 QString unitText(double factor) {
     return QString::fromStdString(resultUnitText(factor));
@@ -56,45 +56,60 @@ ResponseChart::ResponseChart(View view, QWidget* parent)
 void ResponseChart::buildFrequencyAxes() {
     mFrequency = logAxis(QStringLiteral("周波数 (Hz)"));
     mChart->addAxis(mFrequency, Qt::AlignBottom);
-    QAbstractAxis* left = nullptr;
-    QAbstractAxis* right = nullptr;
-    if (mView == View::MagnitudePhase) {
-        mMagnitude = logAxis(QStringLiteral("|Z|"));
-        mPhase = linearAxis(QStringLiteral("位相角 (°)"));
+    const bool magnitudePhase = mView == View::MagnitudePhase;
+    QCategoryAxis* left = magnitudePhase ? (mMagnitude = logAxis(QStringLiteral("|Z|")))
+                                         : (mLinearY = linearAxis({}));
+    mChart->addAxis(left, Qt::AlignLeft);
+    if (magnitudePhase) {
+        mPhase = valueAxis(QStringLiteral("位相角 (°)"));
         mPhase->setRange(-90, 90);
         mPhase->setTickCount(7);
         mPhase->setLabelFormat(QStringLiteral("%.0f"));
-        mChart->addAxis(mMagnitude, Qt::AlignLeft);
         mChart->addAxis(mPhase, Qt::AlignRight);
-        left = mMagnitude, right = mPhase;
-        mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("|Z|"),
-                                                chartPen(kFirstColour), mFrequency, left);
-        mSecond = std::make_unique<GappedSeries>(mChart, QStringLiteral("位相角"),
-                                                 chartPen(kSecondColour), mFrequency, right);
-        mMeasuredFirst = std::make_unique<MeasuredSeries>(
-            mChart, mFrequency, left, QScatterSeries::MarkerShapeCircle, QStringLiteral("（|Z|）"));
-        mMeasuredSecond = std::make_unique<MeasuredSeries>(mChart, mFrequency, right,
-                                                           QScatterSeries::MarkerShapeRectangle,
-                                                           QStringLiteral("（位相角）"));
+        addCurves(left, mPhase, QStringLiteral("|Z|"), QStringLiteral("位相角"));
     } else {
-        mLinearY = linearAxis({});
-        mChart->addAxis(mLinearY, Qt::AlignLeft);
-        left = mLinearY;
-        mFirst = std::make_unique<GappedSeries>(mChart, QStringLiteral("R"), chartPen(kFirstColour),
-                                                mFrequency, left);
-        mSecond = std::make_unique<GappedSeries>(mChart, QStringLiteral("X"),
-                                                 chartPen(kSecondColour), mFrequency, left);
-        mMeasuredFirst = std::make_unique<MeasuredSeries>(
-            mChart, mFrequency, left, QScatterSeries::MarkerShapeCircle, QStringLiteral("（R）"));
-        mMeasuredSecond = std::make_unique<MeasuredSeries>(mChart, mFrequency, left,
-                                                           QScatterSeries::MarkerShapeRectangle,
-                                                           QStringLiteral("（X）"));
+        addCurves(left, left, QStringLiteral("R"), QStringLiteral("X"));
+        buildLogChoice();
     }
     mMarkerLine = new QLineSeries;
     mMarkerLine->setPen(chartPen(kMarkerColour, Qt::DashLine));
     mChart->addSeries(mMarkerLine);
     mMarkerLine->attachAxis(mFrequency);
     mMarkerLine->attachAxis(left);
+}
+
+// The two quantities of a frequency view, the first on the left axis, and the measured points of
+// each in the legend by the quantity's name.
+void ResponseChart::addCurves(QAbstractAxis* left, QAbstractAxis* secondAxis, const QString& first,
+                              const QString& second) {
+    mFirst =
+        std::make_unique<GappedSeries>(mChart, first, chartPen(kFirstColour), mFrequency, left);
+    mSecond = std::make_unique<GappedSeries>(mChart, second, chartPen(kSecondColour), mFrequency,
+                                             secondAxis);
+    mMeasuredFirst = std::make_unique<MeasuredSeries>(
+        mChart, mFrequency, left, QScatterSeries::MarkerShapeCircle, u'（' + first + u'）');
+    mMeasuredSecond = std::make_unique<MeasuredSeries>(mChart, mFrequency, secondAxis,
+                                                       QScatterSeries::MarkerShapeRectangle,
+                                                       u'（' + second + u'）');
+}
+
+// The R·X view's choice of a logarithmic scale, over the chart's top left corner, and the dashed
+// curve of −X that scale needs. The view refills itself from the window when the choice changes.
+void ResponseChart::buildLogChoice() {
+    mLogScale = new QCheckBox(QStringLiteral("対数目盛（X が負のところは −X を破線で）"), this);
+    mLogScale->setObjectName(QStringLiteral("logReactance"));
+    mLogScale->move(kChoiceMargin, kChoiceMargin);
+    QMargins margins = mChart->margins();
+    margins.setTop(margins.top() + mLogScale->sizeHint().height());
+    mChart->setMargins(margins);
+    mNegative =
+        std::make_unique<GappedSeries>(mChart, QStringLiteral("−X（X が負）"),
+                                       chartPen(kSecondColour, Qt::DashLine), mFrequency, mLinearY);
+    connect(mLogScale, &QCheckBox::toggled, this, [this] {
+        // The axis is labelled afresh on the other scale, even for the same numbers.
+        for (const QString& label : mLinearY->categoriesLabels()) mLinearY->remove(label);
+        emit scaleChanged();
+    });
 }
 
 void ResponseChart::buildNyquistAxes() {
@@ -113,6 +128,7 @@ void ResponseChart::buildNyquistAxes() {
     mChart->addSeries(mMarkerPoint);
     mMarkerPoint->attachAxis(mLinearX);
     mMarkerPoint->attachAxis(mLinearY);
+    connect(mChart, &QChart::plotAreaChanged, this, &ResponseChart::fitNyquist);
 }
 
 void ResponseChart::showResponse(const ResponseData& data) {
@@ -145,7 +161,7 @@ void ResponseChart::showMagnitudePhase(const ResponseData& data) {
     // A log axis cannot show 0: a magnitude of exactly 0 is left out like a failed point.
     const std::vector<QList<QPointF>> magnitudes =
         runsOf(data.points, [factor](const SweepPoint& p) -> std::optional<QPointF> {
-            const double m = magnitude(p) * factor;
+            const double m = std::hypot(p.z.re, p.z.im) * factor;
             if (!(m > 0)) return std::nullopt;
             return QPointF(std::log10(p.frequency), std::log10(m));
         });
@@ -174,28 +190,29 @@ void ResponseChart::showMagnitudePhase(const ResponseData& data) {
     mMeasuredSecond->setPoints(data.measured, phaseAngles(data.measured));
 }
 
+// The log scale is labelled in ohms with SI prefixes, as the |Z| axis is.
 void ResponseChart::showResistanceReactance(const ResponseData& data) {
     const double factor = data.unitFactor;
-    const auto part = [&](double Complex::*component) {
-        return runsOf(data.points, [&](const SweepPoint& p) -> std::optional<QPointF> {
-            return QPointF(std::log10(p.frequency), p.z.*component * factor);
-        });
-    };
-    const std::vector<QList<QPointF>> resistance = part(&Complex::re);
-    const std::vector<QList<QPointF>> reactance = part(&Complex::im);
-    const std::vector<QList<QPointF>> measuredR = parts(data.measured, &Complex::re, factor);
-    const std::vector<QList<QPointF>> measuredX = parts(data.measured, &Complex::im, factor);
-    Span span;
-    for (const auto* runs : {&resistance, &reactance, &measuredR, &measuredX})
-        span.take(*runs, &QPointF::y);
+    const bool log = mLogScale->isChecked();
+    const ReactanceRuns runs = log ? logReactanceRuns(data.points, data.measured, factor)
+                                   : linearReactanceRuns(data.points, data.measured, factor);
     showFrequencyAxis(data.start, data.stop);
-    setAxisTitle(mLinearY, QStringLiteral("R, X (") + unitText(factor) + u')');
-    setLinearRange(mLinearY, span);
-    markFrequency(data, mLinearY->min(), mLinearY->max());
-    mFirst->setRuns(resistance);
-    mSecond->setRuns(reactance);
-    mMeasuredFirst->setPoints(data.measured, measuredR);
-    mMeasuredSecond->setPoints(data.measured, measuredX);
+    if (log) {
+        setAxisTitle(mLinearY, QStringLiteral("R, |X|"));
+        labelLogAxis(mLinearY, runs.range.low, runs.range.high,
+                     [factor](double z) { return siText(z / factor, QStringLiteral("Ω"), 3); });
+    } else {
+        setAxisTitle(mLinearY, QStringLiteral("R, X (") + unitText(factor) + u')');
+        labelLinearAxis(mLinearY, runs.range);
+    }
+    markFrequency(data, runs.range.low, runs.range.high);
+    mFirst->setRuns(runs.resistance);
+    mSecond->setRuns(runs.reactance);
+    mNegative->setRuns(runs.negative);
+    for (QLegendMarker* entry : mChart->legend()->markers(mNegative->first()))
+        entry->setVisible(log);
+    mMeasuredFirst->setPoints(data.measured, runs.measuredR);
+    mMeasuredSecond->setPoints(data.measured, runs.measuredX);
 }
 
 void ResponseChart::showNyquist(const ResponseData& data) {
@@ -213,8 +230,9 @@ void ResponseChart::showNyquist(const ResponseData& data) {
     const QString unit = unitText(factor);
     setAxisTitle(mLinearX, QStringLiteral("R (") + unit + u')');
     setAxisTitle(mLinearY, QStringLiteral("−X (") + unit + u')');
-    setLinearRange(mLinearX, across);
-    setLinearRange(mLinearY, up);
+    mAcross = paddedRange(across);
+    mUp = paddedRange(up);
+    fitNyquist();
     QList<QPointF> marker;
     if (data.working && data.working->valid)
         marker.append(QPointF(data.working->z.re * factor, -data.working->z.im * factor));
@@ -222,6 +240,14 @@ void ResponseChart::showNyquist(const ResponseData& data) {
     nameMarker(mMarkerPoint, data);
     mFirst->setRuns(curve);
     mMeasuredFirst->setPoints(data.measured, measured);
+}
+
+// Again whenever the plot area changes shape; the labels this sets may change it once more, and
+// the ranges follow until it stands still.
+void ResponseChart::fitNyquist() {
+    const auto [across, up] = equalScale(mAcross, mUp, mChart->plotArea().size());
+    labelLinearAxis(mLinearX, across);
+    labelLinearAxis(mLinearY, up);
 }
 
 void ResponseChart::markFrequency(const ResponseData& data, double low, double high) {
@@ -267,23 +293,8 @@ int ResponseChart::pointAt(const QPoint& position) const {
     const QPointF inChart = mChart->mapFromScene(mapToScene(position));
     if (mPlotted.empty() || !mChart->plotArea().contains(inChart)) return -1;
     QLineSeries* series = mFirst->first();
-    if (mView != View::Nyquist) {
-        const double x = mChart->mapToValue(inChart, series).x();
-        const auto after = std::lower_bound(mPlotted.begin(), mPlotted.end(), x,
-                                            [](const QPointF& p, double v) { return p.x() < v; });
-        if (after == mPlotted.end()) return static_cast<int>(mPlotted.size()) - 1;
-        if (after == mPlotted.begin()) return 0;
-        const auto before = after - 1;
-        const auto nearest = x - before->x() < after->x() - x ? before : after;
-        return static_cast<int>(nearest - mPlotted.begin());
-    }
-    int nearest = -1;
-    double best = INFINITY;
-    for (std::size_t i = 0; i < mPlotted.size(); ++i) {
-        if (!std::isfinite(mPlotted[i].x())) continue;
-        const QPointF offset = mChart->mapToPosition(mPlotted[i], series) - inChart;
-        const double distance = QPointF::dotProduct(offset, offset);
-        if (distance < best) best = distance, nearest = static_cast<int>(i);
-    }
-    return nearest;
+    if (mView != View::Nyquist)
+        return nearestAlong(mPlotted, mChart->mapToValue(inChart, series).x());
+    return nearestOnScreen(mPlotted, inChart,
+                           [&](QPointF p) { return mChart->mapToPosition(p, series); });
 }

@@ -7,18 +7,21 @@
 #include <vector>
 
 #include "response/GappedSeries.h"
+#include "response/LinearScale.h"
 #include "response/MeasuredSeries.h"
 #include "response/ResponseData.h"
 
 class QCategoryAxis;
+class QCheckBox;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
 
 // One Qt Charts view of a frequency response: |Z| and the phase angle, or R and X, against a
-// logarithmic frequency axis, or the Nyquist plot of -X against R. Axes and series are made once;
-// each response refills them, ranges first so that the points are laid out only once. The working
-// frequency is marked when it is set; the listed measurements are drawn as points over the curves.
+// logarithmic frequency axis, or the Nyquist plot of -X against R, an ohm as long across as up.
+// Axes and series are made once; each response refills them, ranges first so that the points are
+// laid out only once. The working frequency is marked when it is set; the listed measurements are
+// drawn as points over the curves.
 class ResponseChart : public QChartView {
     Q_OBJECT
 public:
@@ -31,6 +34,8 @@ public:
 signals:
     // The sweep point nearest the pointer, -1 when the pointer leaves the plot.
     void pointed(int index);
+    // The R·X view's choice of scale changed: the view wants the response again.
+    void scaleChanged();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -38,11 +43,15 @@ protected:
 
 private:
     void buildFrequencyAxes();
+    void addCurves(QAbstractAxis* left, QAbstractAxis* secondAxis, const QString& first,
+                   const QString& second);
+    void buildLogChoice();
     void buildNyquistAxes();
     void showFrequencyAxis(double start, double stop);
     void showMagnitudePhase(const ResponseData& data);
     void showResistanceReactance(const ResponseData& data);
     void showNyquist(const ResponseData& data);
+    void fitNyquist();
     void markFrequency(const ResponseData& data, double low, double high);
     void nameMarker(QAbstractSeries* marker, const ResponseData& data);
     int pointAt(const QPoint& position) const;
@@ -52,12 +61,14 @@ private:
     QCategoryAxis* mFrequency = nullptr;  // log10 of hertz
     QCategoryAxis* mMagnitude = nullptr;  // log10 of |Z| in the result unit
     QValueAxis* mPhase = nullptr;
-    QValueAxis* mLinearX = nullptr;
-    QValueAxis* mLinearY = nullptr;
+    QCategoryAxis* mLinearX = nullptr;
+    QCategoryAxis* mLinearY = nullptr;
     std::unique_ptr<GappedSeries> mFirst;
     std::unique_ptr<GappedSeries> mSecond;
     std::unique_ptr<MeasuredSeries> mMeasuredFirst;
     std::unique_ptr<MeasuredSeries> mMeasuredSecond;  // none on the Nyquist plot
+    std::unique_ptr<GappedSeries> mNegative;          // −X on the R·X view's log scale
+    QCheckBox* mLogScale = nullptr;                   // on the R·X view only
     QLineSeries* mMarkerLine = nullptr;
     QScatterSeries* mMarkerPoint = nullptr;
     // Where each sweep point lies in the chart's values, for the pointer: x alone on the
@@ -67,4 +78,7 @@ private:
     std::pair<double, double> mFrequencyLabelled{0, 0};
     std::pair<double, double> mMagnitudeLabelled{0, 0};
     double mMagnitudeFactor = 0;
+    // The Nyquist plot's values with room, before the scale is made the same on both axes.
+    AxisRange mAcross;
+    AxisRange mUp;
 };

@@ -144,6 +144,7 @@ QWidget* ResponseWindow::buildViews() {
     for (std::size_t i = 0; i < mCharts.size(); ++i) {
         mCharts[i] = new ResponseChart(charts[i]);
         connect(mCharts[i], &ResponseChart::pointed, this, &ResponseWindow::showReadout);
+        connect(mCharts[i], &ResponseChart::scaleChanged, this, &ResponseWindow::sweep);
         mViews->addTab(mCharts[i], QString::fromUtf8(kViewNames[i]));
     }
     mSmith = new SmithChart;

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 #include "response/ChartAxes.h"
 #include "results/NumberLabels.h"
@@ -108,8 +109,10 @@ void SmithChart::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-// Circles of constant r have their centre at r/(1+r) and radius 1/(1+r); arcs of constant x
-// their centre at 1 + j/x and radius 1/|x|, both in the Γ plane, kept inside the unit circle.
+// Circles of constant r have their centre at r/(1+r) and radius 1/(1+r), inside the unit circle.
+// Arcs of constant x lie on circles with their centre at 1 + j/x and radius 1/|x|, both in the Γ
+// plane; only the part inside the unit circle is drawn, as an arc rather than through a clip,
+// which SVG files lose.
 void SmithChart::paintGrid(QPainter& painter) const {
     const QRectF square = unitSquare();
     const double radius = square.width() / 2;
@@ -117,18 +120,23 @@ void SmithChart::paintGrid(QPainter& painter) const {
         const QPointF c = toScreen(centre);
         return QRectF(c.x() - r * radius, c.y() - r * radius, 2 * r * radius, 2 * r * radius);
     };
-    QPainterPath disc;
-    disc.addEllipse(square);
-
-    painter.save();
-    painter.setClipPath(disc);
     painter.setPen(QPen(kGridColour, 0.8));
     painter.setBrush(Qt::NoBrush);
     for (double r : kGridValues) painter.drawEllipse(circle({r / (1 + r), 0}, 1 / (1 + r)));
-    for (double x : kGridValues)
-        for (double sign : {1.0, -1.0}) painter.drawEllipse(circle({1, sign / x}, 1 / x));
+    for (double x : kGridValues) {
+        // Degrees round the centre, anticlockwise as Qt counts them: the arc leaves the rim at
+        // Γ of z = jx and ends at Γ = 1, straight below the centre at 270°.
+        const double rim =
+            std::fmod(std::atan2((x * x - 1) / x, -2.0) * 180 / std::numbers::pi + 360, 360);
+        for (double sign : {1.0, -1.0}) {
+            QPainterPath arc;
+            const QRectF around = circle({1, sign / x}, 1 / x);
+            arc.arcMoveTo(around, sign * rim);
+            arc.arcTo(around, sign * rim, sign * (270 - rim));
+            painter.drawPath(arc);
+        }
+    }
     painter.drawLine(toScreen({-1, 0}), toScreen({1, 0}));
-    painter.restore();
 
     painter.setPen(QPen(Qt::black, 1.2));
     painter.drawEllipse(square);

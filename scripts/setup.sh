@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-mincho fonts-ipafont-gothic
     ngspice python3-scikit-rf
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick poppler-utils librsvg2-bin
     desktop-file-utils appstream shared-mime-info x11-utils dpkg-dev lintian
     clang-format clang-tidy locales time
 )
