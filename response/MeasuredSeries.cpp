@@ -33,7 +33,7 @@ void MeasuredSeries::setPoints(const std::vector<ShownMeasurement>& measured,
         QScatterSeries* series = mPool[i];
         const bool shown = i < measured.size() && measured[i].data.has_value();
         series->replace(shown ? places[i] : QList<QPointF>());
-        const QString name = shown ? measured[i].name + mSuffix : QString();
+        const QString name = shown ? legendText(measured[i].name) + mSuffix : QString();
         if (series->name() != name) series->setName(name);
         if (shown) series->setColor(measurementColour(i));
         for (QLegendMarker* entry : mChart->legend()->markers(series)) entry->setVisible(shown);

@@ -11,6 +11,12 @@
 class QAbstractAxis;
 class QChart;
 
+// Qt Charts' legend shows a series' name as rich text: a name from a file goes in escaped, so that
+// it shows as written and never as markup.
+inline QString legendText(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
 // One quantity of the listed measurements drawn as points over a chart: a scatter series for each
 // measurement in its colour, named in the legend by its file. The series come from a pool that
 // only grows; those not wanted are emptied and left out of the legend.

@@ -97,7 +97,7 @@ void ResidualChart::showKramersKronig(const ShownMeasurement* chosen) {
     const std::vector<KkResidual>& residuals = shown ? chosen->check.residuals : none;
     mKkReal->replace(kkPlaces(residuals, &KkResidual::re));
     mKkImaginary->replace(kkPlaces(residuals, &KkResidual::im));
-    const QString name = shown ? chosen->name : QString();
+    const QString name = shown ? legendText(chosen->name) : QString();
     mKkReal->setName(QStringLiteral("Lin-KK Re（") + name + u'）');
     mKkImaginary->setName(QStringLiteral("Lin-KK Im（") + name + u'）');
     for (QLineSeries* series : {mKkReal, mKkImaginary})

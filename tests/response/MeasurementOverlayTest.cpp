@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -147,6 +148,27 @@ TEST_F(MeasurementOverlayTest, EveryViewDrawsEachPointOfTheFile) {
     EXPECT_EQ(coloured(), 0);
     choose("nyquistChart");
     EXPECT_EQ(pointCounts("nyquistChart", QStringLiteral("rlc.s1p")), std::vector<int>{});
+}
+
+// A file's name is text in the legends, never markup.
+TEST_F(MeasurementOverlayTest, LegendsShowTheFileNameAsWritten) {
+    const char* name = "<b>rlc & <u>x.s1p";  // no slash: a file name
+    measured_files::writeTouchstone(path(name), seriesRlc(),
+                                    measured_files::logFrequencies(100, 1e5, 37));
+    open(path(name));
+    ASSERT_EQ(child<QListWidget>("measurementList")->count(), 1);
+    for (const char* chart :
+         {"magnitudePhaseChart", "resistanceReactanceChart", "nyquistChart", "residualChart"}) {
+        SCOPED_TRACE(chart);
+        choose(chart);
+        QStringList shown;
+        for (QGraphicsItem* item : child<QChartView>(chart)->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+                shown << text->toPlainText();
+        // A narrow legend elides the end of the name; its markup would be gone from the start.
+        EXPECT_FALSE(shown.filter(QStringLiteral("<b>rlc & <u>x")).isEmpty())
+            << shown.join(u'|').toStdString();
+    }
 }
 
 TEST_F(MeasurementOverlayTest, DrawingsOwnMeasurementHasNoResidualAndPassesTheCheck) {
