@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "response/LinearScale.h"
+#include "results/NumberLabels.h"
 #include "toolkit/Appearance.h"
 
 namespace {
@@ -49,4 +50,8 @@ QPen chartPen(const QColor& colour, Qt::PenStyle style) {
 
 QColor measurementColour(std::size_t index) {
     return kMeasurementColours[index % std::size(kMeasurementColours)];
+}
+
+std::function<QString(double)> ohmLabels(double factor) {
+    return [factor](double z) { return siText(z / factor, QStringLiteral("Ω"), 3); };
 }

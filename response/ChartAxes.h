@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QString>
 #include <cstddef>
+#include <functional>
 
 #include "response/PointRuns.h"
 
@@ -25,6 +26,9 @@ QCategoryAxis* logAxis(const QString& title);
 
 // Room around the values, also for a span of one value, and round numbers at the ticks.
 void setLinearRange(QCategoryAxis* axis, Span span);
+
+// Labels of a logarithmic axis of ohms shown in the result unit of `factor`: "10 kΩ".
+std::function<QString(double)> ohmLabels(double factor);
 
 // Sets the title only when it changes, so that an unchanged title lays out nothing again.
 void setAxisTitle(QAbstractAxis* axis, const QString& title);

@@ -4,16 +4,18 @@
 #include <QCheckBox>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QMouseEvent>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <cmath>
+#include <functional>
 #include <optional>
 
 #include "response/ChartAxes.h"
+#include "response/ChartMarks.h"
+#include "response/ChartPointer.h"
+#include "response/ChartZoom.h"
 #include "response/LogScale.h"
 #include "response/MeasuredPlaces.h"
-#include "response/NearestPoint.h"
 #include "response/PointRuns.h"
 #include "response/ReactanceRuns.h"
 #include "results/NumberLabels.h"
@@ -24,8 +26,6 @@ namespace {
 
 const QColor kFirstColour(27, 58, 140);
 const QColor kSecondColour(192, 24, 24);
-const QColor kMarkerColour(0, 128, 0);
-constexpr double kMarkerSize = 10;
 // Logical pixels between the view's corner and the choice of scale laid over it.
 constexpr int kChoiceMargin = 6;
 // Logical pixels: a chart that reads at a glance.
@@ -40,7 +40,12 @@ QString unitText(double factor) {
 }  // namespace
 
 ResponseChart::ResponseChart(View view, QWidget* parent)
-    : QChartView(new QChart, parent), mView(view), mChart(chart()) {
+    : QChartView(new QChart, parent),
+      mView(view),
+      mChart(chart()),
+      mZoom(std::make_unique<ChartZoom>(
+          mChart,
+          [this](QAbstractAxis* axis, double low, double high) { relabel(axis, low, high); })) {
     const char* const names[] = {"magnitudePhaseChart", "resistanceReactanceChart", "nyquistChart"};
     setObjectName(QString::fromLatin1(names[static_cast<int>(view)]));
     setRenderHint(QPainter::Antialiasing);
@@ -51,7 +56,14 @@ ResponseChart::ResponseChart(View view, QWidget* parent)
         buildNyquistAxes();
     else
         buildFrequencyAxes();
+    auto* pointer =
+        new ChartPointer(*this, *mZoom, *mMarks, mPlotted, mFirst->first(), view != View::Nyquist);
+    connect(pointer, &ChartPointer::pointed, this, &ResponseChart::pointed);
+    connect(pointer, &ChartPointer::clicked, this, &ResponseChart::clicked);
+    connect(pointer, &ChartPointer::resetWanted, this, &ResponseChart::scaleChanged);
 }
+
+ResponseChart::~ResponseChart() = default;
 
 void ResponseChart::buildFrequencyAxes() {
     mFrequency = logAxis(QStringLiteral("周波数 (Hz)"));
@@ -71,11 +83,7 @@ void ResponseChart::buildFrequencyAxes() {
         addCurves(left, left, QStringLiteral("R"), QStringLiteral("X"));
         buildLogChoice();
     }
-    mMarkerLine = new QLineSeries;
-    mMarkerLine->setPen(chartPen(kMarkerColour, Qt::DashLine));
-    mChart->addSeries(mMarkerLine);
-    mMarkerLine->attachAxis(mFrequency);
-    mMarkerLine->attachAxis(left);
+    mMarks = std::make_unique<ChartMarks>(mChart, mFrequency, left, true);
 }
 
 // The two quantities of a frequency view, the first on the left axis, and the measured points of
@@ -121,17 +129,12 @@ void ResponseChart::buildNyquistAxes() {
                                             mLinearX, mLinearY);
     mMeasuredFirst = std::make_unique<MeasuredSeries>(mChart, mLinearX, mLinearY,
                                                       QScatterSeries::MarkerShapeCircle);
-    mMarkerPoint = new QScatterSeries;
-    mMarkerPoint->setColor(kMarkerColour);
-    mMarkerPoint->setBorderColor(kMarkerColour);
-    mMarkerPoint->setMarkerSize(kMarkerSize);
-    mChart->addSeries(mMarkerPoint);
-    mMarkerPoint->attachAxis(mLinearX);
-    mMarkerPoint->attachAxis(mLinearY);
+    mMarks = std::make_unique<ChartMarks>(mChart, mLinearX, mLinearY, false);
     connect(mChart, &QChart::plotAreaChanged, this, &ResponseChart::fitNyquist);
 }
 
 void ResponseChart::showResponse(const ResponseData& data) {
+    mFactor = data.unitFactor;
     mPlotted.clear();
     mPlotted.reserve(data.points.size());
     for (const SweepPoint& p : data.points) {
@@ -147,6 +150,8 @@ void ResponseChart::showResponse(const ResponseData& data) {
         case View::ResistanceReactance: showResistanceReactance(data); break;
         case View::Nyquist: showNyquist(data); break;
     }
+    if (mZoom->zoomed()) mZoom->reapply();
+    placeMarkers();
 }
 
 void ResponseChart::showFrequencyAxis(double start, double stop) {
@@ -179,11 +184,10 @@ void ResponseChart::showMagnitudePhase(const ResponseData& data) {
                                                        std::ceil(span.high + kMagnitudeRoom));
     showFrequencyAxis(data.start, data.stop);
     if (decades != mMagnitudeLabelled || factor != mMagnitudeFactor) {
-        labelLogAxis(mMagnitude, decades.first, decades.second,
-                     [factor](double z) { return siText(z / factor, QStringLiteral("Ω"), 3); });
+        labelLogAxis(mMagnitude, decades.first, decades.second, ohmLabels(factor));
         mMagnitudeLabelled = decades, mMagnitudeFactor = factor;
     }
-    markFrequency(data, decades.first, decades.second);
+    mMarks->showWorking(data, decades.first, decades.second, std::nullopt);
     mFirst->setRuns(magnitudes);
     mSecond->setRuns(phases);
     mMeasuredFirst->setPoints(data.measured, measuredMagnitudes);
@@ -199,13 +203,12 @@ void ResponseChart::showResistanceReactance(const ResponseData& data) {
     showFrequencyAxis(data.start, data.stop);
     if (log) {
         setAxisTitle(mLinearY, QStringLiteral("R, |X|"));
-        labelLogAxis(mLinearY, runs.range.low, runs.range.high,
-                     [factor](double z) { return siText(z / factor, QStringLiteral("Ω"), 3); });
+        labelLogAxis(mLinearY, runs.range.low, runs.range.high, ohmLabels(factor));
     } else {
         setAxisTitle(mLinearY, QStringLiteral("R, X (") + unitText(factor) + u')');
         labelLinearAxis(mLinearY, runs.range);
     }
-    markFrequency(data, runs.range.low, runs.range.high);
+    mMarks->showWorking(data, runs.range.low, runs.range.high, std::nullopt);
     mFirst->setRuns(runs.resistance);
     mSecond->setRuns(runs.reactance);
     mNegative->setRuns(runs.negative);
@@ -233,11 +236,8 @@ void ResponseChart::showNyquist(const ResponseData& data) {
     mAcross = paddedRange(across);
     mUp = paddedRange(up);
     fitNyquist();
-    QList<QPointF> marker;
-    if (data.working && data.working->valid)
-        marker.append(QPointF(data.working->z.re * factor, -data.working->z.im * factor));
-    mMarkerPoint->replace(marker);
-    nameMarker(mMarkerPoint, data);
+    mMarks->showWorking(
+        data, 0, 0, data.working && data.working->valid ? placeOf(*data.working) : std::nullopt);
     mFirst->setRuns(curve);
     mMeasuredFirst->setPoints(data.measured, measured);
 }
@@ -245,56 +245,55 @@ void ResponseChart::showNyquist(const ResponseData& data) {
 // Again whenever the plot area changes shape; the labels this sets may change it once more, and
 // the ranges follow until it stands still.
 void ResponseChart::fitNyquist() {
+    if (mZoom->zoomed()) return mZoom->reapply();
     const auto [across, up] = equalScale(mAcross, mUp, mChart->plotArea().size());
     labelLinearAxis(mLinearX, across);
     labelLinearAxis(mLinearY, up);
 }
 
-void ResponseChart::markFrequency(const ResponseData& data, double low, double high) {
-    QList<QPointF> line;
-    if (data.working && data.working->frequency >= data.start &&
-        data.working->frequency <= data.stop) {
-        const double x = std::log10(data.working->frequency);
-        line = {{x, low}, {x, high}};
+// Every axis of the view set to a zoomed range and labelled as the view labels it.
+void ResponseChart::relabel(QAbstractAxis* axis, double low, double high) {
+    if (axis == mFrequency) {
+        labelLogAxis(mFrequency, low, high, [](double f) { return siCompact(f); });
+        mFrequencyLabelled = {low, high};
+    } else if (axis == mMagnitude) {
+        labelLogAxis(mMagnitude, low, high, ohmLabels(mMagnitudeFactor));
+        mMagnitudeLabelled = {low, high};
+    } else if (axis == mPhase) {
+        mPhase->setRange(low, high);
+    } else if (mLogScale != nullptr && mLogScale->isChecked()) {
+        labelLogAxis(mLinearY, low, high, ohmLabels(mFactor));
+    } else {
+        labelLinearAxis(static_cast<QCategoryAxis*>(axis), {low, high});
     }
-    mMarkerLine->replace(line);
-    nameMarker(mMarkerLine, data);
 }
 
-// Without a working frequency there is nothing to mark, and the legend says nothing of it.
-void ResponseChart::nameMarker(QAbstractSeries* marker, const ResponseData& data) {
-    QString name;
-    if (data.working) {
-        const double f = data.working->frequency;
-        name = QStringLiteral("動作周波数 ") + siText(f, QStringLiteral("Hz"));
-        if (f < data.start || f > data.stop)
-            name += QStringLiteral("（範囲外）");
-        else if (!data.working->valid)
-            name += QStringLiteral("（計算できません）");
+void ResponseChart::showMarkers(const std::vector<MarkedPoint>& markers) {
+    mMarked = markers;
+    placeMarkers();
+}
+
+void ResponseChart::placeMarkers() {
+    std::array<std::optional<QPointF>, 4> places{};
+    for (const MarkedPoint& m : mMarked)
+        if (m.number >= 1 && m.number <= 4 && m.point.valid)
+            places[m.number - 1] = placeOf(m.point);
+    mMarks->showMarkers(places);
+}
+
+// Where the view draws a point's first quantity: |Z|, R, or the point itself on the Nyquist plot.
+std::optional<QPointF> ResponseChart::placeOf(const SweepPoint& p) const {
+    const double x = std::log10(p.frequency);
+    const double r = p.z.re * mFactor;
+    switch (mView) {
+        case View::MagnitudePhase: {
+            const double m = std::hypot(p.z.re, p.z.im) * mFactor;
+            return m > 0 ? std::optional(QPointF(x, std::log10(m))) : std::nullopt;
+        }
+        case View::ResistanceReactance:
+            if (!mLogScale->isChecked()) return QPointF(x, r);
+            return r > 0 ? std::optional(QPointF(x, std::log10(r))) : std::nullopt;
+        case View::Nyquist: break;
     }
-    if (marker->name() != name) marker->setName(name);
-    for (QLegendMarker* entry : mChart->legend()->markers(marker))
-        entry->setVisible(data.working.has_value());
-}
-
-void ResponseChart::mouseMoveEvent(QMouseEvent* event) {
-    QChartView::mouseMoveEvent(event);
-    emit pointed(pointAt(event->position().toPoint()));
-}
-
-void ResponseChart::leaveEvent(QEvent* event) {
-    QChartView::leaveEvent(event);
-    emit pointed(-1);
-}
-
-// The frequency views find the point by frequency alone; the Nyquist plot the point drawn
-// nearest on the screen.
-int ResponseChart::pointAt(const QPoint& position) const {
-    const QPointF inChart = mChart->mapFromScene(mapToScene(position));
-    if (mPlotted.empty() || !mChart->plotArea().contains(inChart)) return -1;
-    QLineSeries* series = mFirst->first();
-    if (mView != View::Nyquist)
-        return nearestAlong(mPlotted, mChart->mapToValue(inChart, series).x());
-    return nearestOnScreen(mPlotted, inChart,
-                           [&](QPointF p) { return mChart->mapToPosition(p, series); });
+    return QPointF(r, -p.z.im * mFactor);
 }

@@ -3,14 +3,18 @@
 #include <QChartView>
 #include <QPointF>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "response/GappedSeries.h"
 #include "response/LinearScale.h"
+#include "response/MarkedPoint.h"
 #include "response/MeasuredSeries.h"
 #include "response/ResponseData.h"
 
+class ChartMarks;
+class ChartZoom;
 class QCategoryAxis;
 class QCheckBox;
 class QLineSeries;
@@ -21,25 +25,29 @@ class QValueAxis;
 // logarithmic frequency axis, or the Nyquist plot of -X against R, an ohm as long across as up.
 // Axes and series are made once; each response refills them, ranges first so that the points are
 // laid out only once. The working frequency is marked when it is set; the listed measurements are
-// drawn as points over the curves.
+// drawn as points over the curves, and the markers the user placed. The wheel zooms, a drag pans,
+// a double-click resets; a cross-hair follows the pointer.
 class ResponseChart : public QChartView {
     Q_OBJECT
 public:
     enum class View { MagnitudePhase, ResistanceReactance, Nyquist };
 
     explicit ResponseChart(View view, QWidget* parent = nullptr);
+    ~ResponseChart() override;
 
     void showResponse(const ResponseData& data);
+    // Drawn where each lies on the view's first curve, labelled "M1".."M4".
+    void showMarkers(const std::vector<MarkedPoint>& markers);
 
 signals:
     // The sweep point nearest the pointer, -1 when the pointer leaves the plot.
     void pointed(int index);
-    // The R·X view's choice of scale changed: the view wants the response again.
+    // The R·X view's choice of scale changed, or a double-click reset the zoom: the view wants
+    // the response again.
     void scaleChanged();
-
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    // A click on the plot (not a drag, not the first click of a double-click): the sweep point
+    // nearest the pointer.
+    void clicked(int index);
 
 private:
     void buildFrequencyAxes();
@@ -52,9 +60,9 @@ private:
     void showResistanceReactance(const ResponseData& data);
     void showNyquist(const ResponseData& data);
     void fitNyquist();
-    void markFrequency(const ResponseData& data, double low, double high);
-    void nameMarker(QAbstractSeries* marker, const ResponseData& data);
-    int pointAt(const QPoint& position) const;
+    void relabel(QAbstractAxis* axis, double low, double high);
+    void placeMarkers();
+    std::optional<QPointF> placeOf(const SweepPoint& point) const;
 
     View mView;
     QChart* mChart;
@@ -69,8 +77,10 @@ private:
     std::unique_ptr<MeasuredSeries> mMeasuredSecond;  // none on the Nyquist plot
     std::unique_ptr<GappedSeries> mNegative;          // −X on the R·X view's log scale
     QCheckBox* mLogScale = nullptr;                   // on the R·X view only
-    QLineSeries* mMarkerLine = nullptr;
-    QScatterSeries* mMarkerPoint = nullptr;
+    std::unique_ptr<ChartZoom> mZoom;
+    std::unique_ptr<ChartMarks> mMarks;
+    std::vector<MarkedPoint> mMarked;
+    double mFactor = 1;  // the result unit's, as last shown
     // Where each sweep point lies in the chart's values, for the pointer: x alone on the
     // frequency views, NaN on the Nyquist plot where the point has no impedance.
     std::vector<QPointF> mPlotted;
