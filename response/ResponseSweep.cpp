@@ -19,6 +19,18 @@ QString failedPointsText(const std::vector<SweepPoint>& points) {
     return {};
 }
 
+// Invalid where there is no plan or the reduction fails at the frequency.
+SweepPoint pointOn(const ReductionPlan* plan, double frequency) {
+    try {
+        if (plan) {
+            const PlanResult r = plan->evaluate(frequency);
+            return SweepPoint{frequency, true, r.z, r.phase};
+        }
+    } catch (const ArithmeticError&) {
+    }
+    return SweepPoint{frequency, false, {}, 0.0};
+}
+
 }  // namespace
 
 ResponseSweep sweepResponse(const CircuitModel& model, double start, double stop, int count) {
@@ -39,13 +51,19 @@ ResponseSweep sweepResponse(const CircuitModel& model, double start, double stop
     if (swept.problem.isEmpty()) swept.problem = failedPointsText(swept.points);
     const double f0 = model.frequency;
     if (!(f0 > 0)) return swept;
-    swept.working = SweepPoint{f0, false, {}, 0.0};
+    swept.working = pointOn(plan ? &*plan : nullptr, f0);
+    return swept;
+}
+
+std::vector<SweepPoint> pointsAt(const CircuitModel& model,
+                                 const std::vector<double>& frequencies) {
+    std::vector<SweepPoint> points;
+    std::optional<ReductionPlan> plan;
     try {
-        if (plan) {
-            const PlanResult r = plan->evaluate(f0);
-            swept.working = SweepPoint{f0, true, r.z, r.phase};
-        }
+        plan.emplace(model);
+    } catch (const NoPartPlacedError&) {
     } catch (const ArithmeticError&) {
     }
-    return swept;
+    for (double f : frequencies) points.push_back(pointOn(plan ? &*plan : nullptr, f));
+    return points;
 }

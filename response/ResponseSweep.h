@@ -22,3 +22,6 @@ struct ResponseSweep {
 };
 
 ResponseSweep sweepResponse(const CircuitModel& model, double start, double stop, int count);
+
+// The drawing at each of the frequencies, through the same plan; invalid where it has no value.
+std::vector<SweepPoint> pointsAt(const CircuitModel& model, const std::vector<double>& frequencies);

@@ -1,14 +1,11 @@
 #include "response/ResponseWindow.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <utility>
@@ -16,13 +13,14 @@
 #include "engine/SweepCsv.h"
 #include "engine/TouchstoneText.h"
 #include "response/ChartImage.h"
-#include "response/ExportButtons.h"
 #include "response/FitPanel.h"
+#include "response/MarkerTable.h"
 #include "response/MeasurementPanel.h"
 #include "response/RangeBar.h"
 #include "response/ResidualChart.h"
 #include "response/ResonanceList.h"
 #include "response/ResponseChart.h"
+#include "response/ResponseCommands.h"
 #include "response/ResponseData.h"
 #include "response/ResponseSweep.h"
 #include "response/ResponseTexts.h"
@@ -95,15 +93,11 @@ void ResponseWindow::buildControls() {
     mReadout = new PlainLabel;
     mReadout->setObjectName(QStringLiteral("cursorReadout"));
     mReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mMarkers = new MarkerTable;
+    connect(mMarkers, &MarkerTable::cleared, this, &ResponseWindow::showMarkers);
     mSaved = new PlainLabel;
     mSaved->setObjectName(QStringLiteral("exportStatus"));
-    addCopyCommand();
-
-    QDialogButtonBox* buttons = exportButtons(*this);
-    QPushButton* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    // A tool window closes on Escape as the dialogs it replaces did.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    addCopyCommand(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(mRange);
@@ -111,28 +105,19 @@ void ResponseWindow::buildControls() {
     layout->addWidget(mDrawingMessage);
     layout->addLayout(body, 1);
     layout->addWidget(mReadout);
+    layout->addWidget(mMarkers);
     layout->addWidget(mSaved);
     layout->addWidget(mPanel->statusLine());
     layout->addWidget(new PlainLabel(
         QStringLiteral("同じ縮約計算を各周波数で行った結果です。インピーダンス素子は周波"
                        "数によらず一定の値です。")));
-    layout->addWidget(buttons);
-}
-
-// Ctrl+C where no field takes it, and "コピー" in the window's context menu.
-void ResponseWindow::addCopyCommand() {
-    auto* copy = new QAction(QStringLiteral("コピー"), this);
-    copy->setObjectName(QStringLiteral("actionCopyReadout"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copy, &QAction::triggered, this, &ResponseWindow::copyReadout);
-    addAction(copy);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    layout->addWidget(commandButtons(*this));
 }
 
 void ResponseWindow::copyReadout() {
-    QGuiApplication::clipboard()->setText(mReadout->text() + u'\n' + mResonanceList->text());
-    mSaved->setText(QStringLiteral("読み取りと共振点をコピーしました"));
+    QGuiApplication::clipboard()->setText(mReadout->text() + u'\n' + mMarkers->text() +
+                                          mResonanceList->text());
+    mSaved->setText(QStringLiteral("読み取り、マーカーと共振点をコピーしました"));
 }
 
 QWidget* ResponseWindow::buildViews() {
@@ -144,6 +129,7 @@ QWidget* ResponseWindow::buildViews() {
     for (std::size_t i = 0; i < mCharts.size(); ++i) {
         mCharts[i] = new ResponseChart(charts[i]);
         connect(mCharts[i], &ResponseChart::pointed, this, &ResponseWindow::showReadout);
+        connect(mCharts[i], &ResponseChart::clicked, this, &ResponseWindow::placeMarker);
         connect(mCharts[i], &ResponseChart::scaleChanged, this, &ResponseWindow::sweep);
         mViews->addTab(mCharts[i], QString::fromUtf8(kViewNames[i]));
     }
@@ -197,6 +183,7 @@ void ResponseWindow::sweep() {
     mDrawingMessage->setVisible(!swept.problem.isEmpty());
     mResonanceList->showResonances(mPoints, mResonances, swept.bandwidths);
     showReadout(mPointed < static_cast<int>(mPoints.size()) ? mPointed : -1);
+    showMarkers();
     emit updated();
 }
 
@@ -212,6 +199,17 @@ void ResponseWindow::showCurrentView() {
         mPanel->showResiduals(model());
     else
         mSmith->showResponse(data, mReference);
+}
+
+void ResponseWindow::placeMarker(int index) {
+    if (index < 0 || index >= static_cast<int>(mPoints.size())) return;
+    mMarkers->place(mPoints[index].frequency);
+    showMarkers();
+}
+
+void ResponseWindow::showMarkers() {
+    const std::vector<MarkedPoint> marked = mMarkers->show(model(), mReference);
+    for (ResponseChart* chart : mCharts) chart->showMarkers(marked);
 }
 
 // Off the views the readout tells the working frequency's point, or that none is set.
@@ -240,6 +238,7 @@ void ResponseWindow::readReferenceImpedance() {
     mReference = *z0;
     mStale[kSmithView] = true;
     showCurrentView();
+    showMarkers();
 }
 
 void ResponseWindow::showProblems() {

@@ -14,6 +14,7 @@
 
 class ChartImage;
 class FitPanel;
+class MarkerTable;
 class QLabel;
 class RangeBar;
 class ResonanceList;
@@ -54,8 +55,10 @@ public slots:
     void showMeasurementSources(const MeasurementSources& sources) { mPanel->showSources(sources); }
     // "フィット...": the fit panel for the drawing and the chosen measurement.
     void showFit();
-    // The readout and the resonances to the clipboard as text, a line each.
+    // The readout, the marker table and the resonances to the clipboard as text, a line each.
     void copyReadout();
+    // A marker at the sweep point, M1 to M4 in turn.
+    void placeMarker(int index);
 
 signals:
     // After each sweep shown.
@@ -68,12 +71,12 @@ signals:
 private:
     void showModel() override;
     void buildControls();
-    void addCopyCommand();
     QWidget* buildViews();
     void sweep();
     void showCurrentView();
     void sweepOver(double start, double stop);
     void showReadout(int index);
+    void showMarkers();
     void readReferenceImpedance();
     void showProblems();
     ChartImage image() const;
@@ -100,5 +103,6 @@ private:
     std::array<bool, 5> mStale{};
     ResonanceList* mResonanceList = nullptr;
     QLabel* mReadout = nullptr;
+    MarkerTable* mMarkers = nullptr;
     QLabel* mSaved = nullptr;  // what the last export or copy did
 };

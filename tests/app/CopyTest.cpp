@@ -72,7 +72,7 @@ TEST_F(CopyTest, ResponseWindowCopiesItsReadoutAndResonances) {
     for (int i = 0; i < list->count(); ++i) expected += list->item(i)->text() + u'\n';
     EXPECT_EQ(clipboard->text(), expected);
     EXPECT_EQ(response->findChild<QLabel*>("exportStatus")->text(),
-              "読み取りと共振点をコピーしました");
+              "読み取り、マーカーと共振点をコピーしました");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-#include "response/ExportButtons.h"
+#include "response/ResponseCommands.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "response/ResponseWindow.h"
 
@@ -26,7 +28,7 @@ const Export kExports[] = {
 
 }  // namespace
 
-QDialogButtonBox* exportButtons(ResponseWindow& window) {
+QDialogButtonBox* commandButtons(ResponseWindow& window) {
     auto* buttons = new QDialogButtonBox;
     buttons->setObjectName(QStringLiteral("exports"));
     for (const Export& row : kExports) {
@@ -38,5 +40,18 @@ QDialogButtonBox* exportButtons(ResponseWindow& window) {
                               QString::fromUtf8(row.filter), row.save);
         });
     }
+    QPushButton* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+    QObject::connect(close, &QPushButton::clicked, &window, &QWidget::close);
+    new QShortcut(QKeySequence(Qt::Key_Escape), &window, &window, &QWidget::close);
     return buttons;
+}
+
+void addCopyCommand(ResponseWindow& window) {
+    auto* copy = new QAction(QStringLiteral("コピー"), &window);
+    copy->setObjectName(QStringLiteral("actionCopyReadout"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(copy, &QAction::triggered, &window, &ResponseWindow::copyReadout);
+    window.addAction(copy);
+    window.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
