@@ -38,7 +38,8 @@ QSize ChartImage::size() const {
     return mView.size() + QSize(0, kTitleHeight);
 }
 
-// A chart view is drawn from its scene, without the controls laid over it.
+// A chart view is drawn from its scene, and a view drawn by hand without its children: neither
+// takes the controls laid over it into the file.
 void ChartImage::paint(QPainter& painter) const {
     painter.fillRect(QRect(QPoint(0, 0), size()), Qt::white);
     painter.setPen(Qt::black);
@@ -47,7 +48,7 @@ void ChartImage::paint(QPainter& painter) const {
     if (auto* chart = qobject_cast<QGraphicsView*>(&mView))
         chart->render(&painter, QRectF(QPointF(0, kTitleHeight), mView.size()), mView.rect());
     else
-        mView.render(&painter, QPoint(0, kTitleHeight));
+        mView.render(&painter, QPoint(0, kTitleHeight), QRegion(), QWidget::DrawWindowBackground);
 }
 
 bool ChartImage::savePng(QWidget* parent, const QString& path) const {

@@ -103,6 +103,7 @@ std::vector<MarkedPoint> MarkerTable::show(const CircuitModel& model, double z0)
                 degrees(b.phase - a.phase)});
     }
     setVisible(!marked.empty());
+    mShown = marked;
     return marked;
 }
 

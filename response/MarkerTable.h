@@ -24,6 +24,8 @@ public:
     // The drawing evaluated at each marker's frequency, shown in the result unit with Γ against
     // `z0`, and returned for the views to draw.
     std::vector<MarkedPoint> show(const CircuitModel& model, double z0);
+    // As last shown.
+    const std::vector<MarkedPoint>& shown() const { return mShown; }
     // For the clipboard: the table's heading and rows, tab-separated; nothing without markers.
     QString text() const;
 
@@ -35,5 +37,6 @@ private:
 
     std::array<std::optional<double>, 4> mFrequencies{};
     std::size_t mNext = 0;
+    std::vector<MarkedPoint> mShown;
     QTableWidget* mTable;
 };

@@ -135,6 +135,7 @@ QWidget* ResponseWindow::buildViews() {
     }
     mSmith = new SmithChart;
     connect(mSmith, &SmithChart::pointed, this, &ResponseWindow::showReadout);
+    connect(mSmith, &SmithChart::clicked, this, &ResponseWindow::placeMarker);
     mViews->addTab(mSmith, QString::fromUtf8(kViewNames[mCharts.size()]));
     mViews->addTab(mPanel->residualChart(), QString::fromUtf8(kViewNames[kResidualView]));
     connect(mViews, &QTabWidget::currentChanged, this, &ResponseWindow::showCurrentView);
@@ -193,12 +194,14 @@ void ResponseWindow::showCurrentView() {
     mStale[view] = false;
     const ResponseData data{mPoints,  mStart,        mStop, model().resultUnitFactor,
                             mWorking, measurements()};
-    if (view < mCharts.size())
+    if (view < mCharts.size()) {
         mCharts[view]->showResponse(data);
-    else if (view == kResidualView)
+    } else if (view == kResidualView) {
         mPanel->showResiduals(model());
-    else
+    } else {
         mSmith->showResponse(data, mReference);
+        mSmith->showMarkers(mMarkers->shown());  // their Γ against this Z0
+    }
 }
 
 void ResponseWindow::placeMarker(int index) {
@@ -210,6 +213,7 @@ void ResponseWindow::placeMarker(int index) {
 void ResponseWindow::showMarkers() {
     const std::vector<MarkedPoint> marked = mMarkers->show(model(), mReference);
     for (ResponseChart* chart : mCharts) chart->showMarkers(marked);
+    mSmith->showMarkers(marked);
 }
 
 // Off the views the readout tells the working frequency's point, or that none is set.

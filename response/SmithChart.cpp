@@ -1,27 +1,31 @@
 #include "response/SmithChart.h"
 
+#include <QCheckBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
-#include <array>
 #include <cmath>
-#include <numbers>
 
 #include "response/ChartAxes.h"
+#include "response/NearestPoint.h"
+#include "response/SmithGrid.h"
 #include "results/NumberLabels.h"
 #include "toolkit/Appearance.h"
 
 namespace {
 
-constexpr std::array<double, 5> kGridValues{0.2, 0.5, 1, 2, 5};
-// Logical pixels: room for the labels around the circle, and the chart's preferred size.
-constexpr double kMargin = 34;
 constexpr QSize kSizeHint(520, 520);
+// Logical pixels: the points' sizes, how far a press may move and still be a click, and how near
+// a click must be to a sweep point to pick it.
 constexpr double kMarkerRadius = 5;
 constexpr double kMeasuredRadius = 2.5;
-const QColor kGridColour(150, 150, 150);
+constexpr double kClickSlop = 4;
+constexpr double kPickRadius = 12;
+// One notch of a mouse wheel.
+constexpr double kZoomStep = 1.25;
 const QColor kCurveColour(27, 58, 140);
-const QColor kMarkerColour(0, 128, 0);
+const QColor kWorkingColour(0, 128, 0);
+const QColor kMarkedColour(200, 0, 160);
+const QColor kCrossHairColour(0, 0, 0, 90);
 
 std::complex<double> reflection(const Complex& z, double z0) {
     const std::complex<double> impedance(z.re, z.im);
@@ -32,19 +36,18 @@ bool finite(const std::complex<double>& g) {
     return std::isfinite(g.real()) && std::isfinite(g.imag());
 }
 
-QString gridLabel(double value) {
-    return localNumber(value, 3);
-}
-
 }  // namespace
 
-SmithChart::SmithChart(QWidget* parent) : QWidget(parent) {
+SmithChart::SmithChart(QWidget* parent)
+    : QWidget(parent), mAdmittance(new QCheckBox(QStringLiteral("アドミタンス目盛"), this)) {
     setObjectName(QStringLiteral("smithChart"));
     setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
+    mAdmittance->setObjectName(QStringLiteral("admittanceGrid"));
+    connect(mAdmittance, &QCheckBox::toggled, this, qOverload<>(&QWidget::update));
 }
 
 QSize SmithChart::sizeHint() const {
@@ -52,10 +55,14 @@ QSize SmithChart::sizeHint() const {
 }
 
 void SmithChart::showResponse(const ResponseData& data, double z0) {
+    mZ0 = z0;
     mGamma.clear();
-    mGamma.reserve(data.points.size());
-    for (const SweepPoint& p : data.points)
+    mFrequency.clear();
+    for (const SweepPoint& p : data.points) {
+        mFrequency.push_back(p.frequency);
         mGamma.push_back(p.valid ? reflection(p.z, z0) : std::complex<double>(NAN, NAN));
+    }
+    mTicks = DecadeTicks(mFrequency, mGamma);
     mWorking.reset();
     mCaption = QStringLiteral("Z0 = ") + siText(z0, QStringLiteral("Ω"));
     if (!data.working) {
@@ -77,25 +84,36 @@ void SmithChart::showResponse(const ResponseData& data, double z0) {
     update();
 }
 
-// The square the unit circle fills, centred and as large as the labels leave room for.
-QRectF SmithChart::unitSquare() const {
-    const double side = std::max(1.0, std::min(width(), height()) - 2 * kMargin);
-    return {(width() - side) / 2, (height() - side) / 2, side, side};
+// Γ is kept against the Z0 of the response shown; the window passes markers after the response.
+void SmithChart::showMarkers(const std::vector<MarkedPoint>& markers) {
+    mMarkers.clear();
+    for (const MarkedPoint& m : markers) {
+        const std::complex<double> g = reflection(m.point.z, mZ0);
+        if (m.point.valid && finite(g)) mMarkers.emplace_back(m.number, g);
+    }
+    update();
 }
 
-QPointF SmithChart::toScreen(const std::complex<double>& gamma) const {
-    const QRectF square = unitSquare();
-    const double radius = square.width() / 2;
-    return {square.center().x() + gamma.real() * radius,
-            square.center().y() - gamma.imag() * radius};
+QPainterPath SmithChart::gridLines() const {
+    return SmithGrid(mView).impedanceLines();
+}
+
+std::vector<QRectF> SmithChart::labelRects() const {
+    std::vector<QRectF> rects;
+    for (const SmithGrid::Label& label : SmithGrid(mView).labels(QFontMetricsF(minchoFont(8))))
+        rects.push_back(label.rect);
+    return rects;
 }
 
 void SmithChart::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setFont(minchoFont(8));
-    paintGrid(painter);
+    SmithGrid(mView).paint(painter, mAdmittance->isChecked());
     paintCurve(painter);
+    mTicks.paint(painter, mView);
+    paintWorking(painter);
+    paintMarkers(painter);
     painter.setPen(Qt::black);
     const QRectF caption =
         painter.boundingRect(rect().adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop, mCaption);
@@ -103,67 +121,11 @@ void SmithChart::paintEvent(QPaintEvent* /*event*/) {
     paintMeasured(painter, caption.bottomLeft());
     if (mWorking && finite(*mWorking)) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(kMarkerColour);
+        painter.setBrush(kWorkingColour);
         painter.drawEllipse(QPointF(caption.right() + 2 * kMarkerRadius, caption.center().y()),
                             kMarkerRadius, kMarkerRadius);
     }
-}
-
-// Circles of constant r have their centre at r/(1+r) and radius 1/(1+r), inside the unit circle.
-// Arcs of constant x lie on circles with their centre at 1 + j/x and radius 1/|x|, both in the Γ
-// plane; only the part inside the unit circle is drawn, as an arc rather than through a clip,
-// which SVG files lose.
-void SmithChart::paintGrid(QPainter& painter) const {
-    const QRectF square = unitSquare();
-    const double radius = square.width() / 2;
-    const auto circle = [&](std::complex<double> centre, double r) {
-        const QPointF c = toScreen(centre);
-        return QRectF(c.x() - r * radius, c.y() - r * radius, 2 * r * radius, 2 * r * radius);
-    };
-    painter.setPen(QPen(kGridColour, 0.8));
-    painter.setBrush(Qt::NoBrush);
-    for (double r : kGridValues) painter.drawEllipse(circle({r / (1 + r), 0}, 1 / (1 + r)));
-    for (double x : kGridValues) {
-        // Degrees round the centre, anticlockwise as Qt counts them: the arc leaves the rim at
-        // Γ of z = jx and ends at Γ = 1, straight below the centre at 270°.
-        const double rim =
-            std::fmod(std::atan2((x * x - 1) / x, -2.0) * 180 / std::numbers::pi + 360, 360);
-        for (double sign : {1.0, -1.0}) {
-            QPainterPath arc;
-            const QRectF around = circle({1, sign / x}, 1 / x);
-            arc.arcMoveTo(around, sign * rim);
-            arc.arcTo(around, sign * rim, sign * (270 - rim));
-            painter.drawPath(arc);
-        }
-    }
-    painter.drawLine(toScreen({-1, 0}), toScreen({1, 0}));
-
-    painter.setPen(QPen(Qt::black, 1.2));
-    painter.drawEllipse(square);
-    painter.setPen(Qt::darkGray);
-    const QFontMetricsF metrics(painter.font());
-    const auto label = [&](QPointF at, const QString& text) {
-        const QSizeF size = metrics.size(0, text);
-        painter.drawText(QRectF(at - QPointF(size.width() / 2, size.height() / 2), size),
-                         Qt::AlignCenter, text);
-    };
-    // r labels sit just above the real axis where their circle meets it on the left.
-    for (double r : kGridValues)
-        label(toScreen({(r - 1) / (r + 1), 0}) + QPointF(metrics.height() * 0.6, -metrics.height()),
-              gridLabel(r));
-    label(toScreen({-1, 0}) - QPointF(metrics.height(), 0), QStringLiteral("0"));
-    label(toScreen({1, 0}) + QPointF(metrics.height(), 0), QStringLiteral("∞"));
-    // x labels sit outside the circle where their arc meets it: Γ of z = jx.
-    const double outside = metrics.height() * 1.1;
-    for (double x : kGridValues)
-        for (double sign : {1.0, -1.0}) {
-            const std::complex<double> z(0, sign * x);
-            const std::complex<double> g = (z - 1.0) / (z + 1.0);
-            const QPointF at = toScreen(g);
-            const QPointF out(g.real() * outside, -g.imag() * outside);
-            label(at + out,
-                  (sign > 0 ? QStringLiteral("+j") : QStringLiteral("−j")) + gridLabel(x));
-        }
+    paintCrossHair(painter);
 }
 
 void SmithChart::paintCurve(QPainter& painter) const {
@@ -175,16 +137,19 @@ void SmithChart::paintCurve(QPainter& painter) const {
     };
     for (const std::complex<double>& g : mGamma) {
         if (finite(g))
-            run.append(toScreen(g));
+            run.append(mView.toScreen(g));
         else
             drawRun();
     }
     drawRun();
-    if (mWorking && finite(*mWorking)) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(kMarkerColour);
-        painter.drawEllipse(toScreen(*mWorking), kMarkerRadius, kMarkerRadius);
-    }
+}
+
+// Over the decade ticks: a curve that stays in one place (a resistor) has them all there.
+void SmithChart::paintWorking(QPainter& painter) const {
+    if (!mWorking || !finite(*mWorking)) return;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kWorkingColour);
+    painter.drawEllipse(mView.toScreen(*mWorking), kMarkerRadius, kMarkerRadius);
 }
 
 // Each measurement's points, and under the caption a line naming it beside a point of its colour.
@@ -194,7 +159,7 @@ void SmithChart::paintMeasured(QPainter& painter, QPointF namesAt) const {
         painter.setPen(Qt::NoPen);
         painter.setBrush(m.colour);
         for (const std::complex<double>& g : m.gamma)
-            if (finite(g)) painter.drawEllipse(toScreen(g), kMeasuredRadius, kMeasuredRadius);
+            if (finite(g)) painter.drawEllipse(mView.toScreen(g), kMeasuredRadius, kMeasuredRadius);
         painter.drawEllipse(namesAt + QPointF(kMarkerRadius, line / 2), kMeasuredRadius + 1,
                             kMeasuredRadius + 1);
         painter.setPen(m.colour);
@@ -204,19 +169,89 @@ void SmithChart::paintMeasured(QPainter& painter, QPointF namesAt) const {
     }
 }
 
+// A diamond, unlike the round points of the working frequency and the measurements, with its
+// name above and to the right.
+void SmithChart::paintMarkers(QPainter& painter) const {
+    for (const auto& [number, gamma] : mMarkers) {
+        const QPointF at = mView.toScreen(gamma);
+        const double r = kMarkerRadius;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kMarkedColour);
+        painter.drawPolygon(QPolygonF{at + QPointF(0, -r), at + QPointF(r, 0), at + QPointF(0, r),
+                                      at + QPointF(-r, 0)});
+        painter.setPen(kMarkedColour);
+        painter.drawText(at + QPointF(r + 2, -r - 2), QStringLiteral("M%1").arg(number));
+    }
+}
+
+void SmithChart::paintCrossHair(QPainter& painter) const {
+    if (!mPointer) return;
+    painter.setPen(QPen(kCrossHairColour, 0));
+    painter.drawLine(QPointF(0, mPointer->y()), QPointF(width(), mPointer->y()));
+    painter.drawLine(QPointF(mPointer->x(), 0), QPointF(mPointer->x(), height()));
+}
+
+void SmithChart::resizeEvent(QResizeEvent* /*event*/) {
+    mView.setSize(size());
+    const QSize box = mAdmittance->sizeHint();
+    mAdmittance->setGeometry(4, height() - box.height() - 4, box.width(), box.height());
+}
+
+int SmithChart::nearestPoint(QPointF at) const {
+    std::vector<QPointF> places;
+    for (const std::complex<double>& g : mGamma) places.emplace_back(g.real(), g.imag());
+    return nearestOnScreen(places, at, [this](QPointF g) {
+        return mView.toScreen({g.x(), g.y()});
+    });
+}
+
+void SmithChart::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    mPressedAt = mDraggedTo = event->position();
+    mPanning = false;
+}
+
 void SmithChart::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    int nearest = -1;
-    double best = INFINITY;
-    for (std::size_t i = 0; i < mGamma.size(); ++i) {
-        if (!finite(mGamma[i])) continue;
-        const QPointF offset = toScreen(mGamma[i]) - at;
-        const double distance = QPointF::dotProduct(offset, offset);
-        if (distance < best) best = distance, nearest = static_cast<int>(i);
+    mPointer = at;
+    if (mPressedAt && (event->buttons() & Qt::LeftButton)) {
+        mPanning = mPanning || (at - *mPressedAt).manhattanLength() > kClickSlop;
+        if (mPanning) {
+            mView.panBy(at - mDraggedTo);
+            mDraggedTo = at;
+        }
     }
-    emit pointed(nearest);
+    update();
+    emit pointed(nearestPoint(at));
+}
+
+void SmithChart::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !mPressedAt) return;
+    const bool click = !mPanning;
+    mPressedAt.reset();
+    mPanning = false;
+    if (!click) return;
+    const int nearest = nearestPoint(event->position());
+    const bool near =
+        nearest >= 0 &&
+        QLineF(mView.toScreen(mGamma[nearest]), event->position()).length() <= kPickRadius;
+    emit clicked(near ? nearest : -1);
+}
+
+// Qt sends a double click in place of the second press, so that press does not start a drag.
+void SmithChart::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    mView.reset();
+    update();
+}
+
+void SmithChart::wheelEvent(QWheelEvent* event) {
+    mView.zoomAbout(event->position(), std::pow(kZoomStep, event->angleDelta().y() / 120.0));
+    update();
 }
 
 void SmithChart::leaveEvent(QEvent* /*event*/) {
+    mPointer.reset();
+    update();
     emit pointed(-1);
 }
