@@ -57,13 +57,14 @@ ResponseSweep sweepResponse(const CircuitModel& model, double start, double stop
 
 std::vector<SweepPoint> pointsAt(const CircuitModel& model,
                                  const std::vector<double>& frequencies) {
-    std::vector<SweepPoint> points;
     std::optional<ReductionPlan> plan;
     try {
         plan.emplace(model);
     } catch (const NoPartPlacedError&) {
     } catch (const ArithmeticError&) {
     }
+    std::vector<SweepPoint> points;
+    points.reserve(frequencies.size());
     for (double f : frequencies) points.push_back(pointOn(plan ? &*plan : nullptr, f));
     return points;
 }
