@@ -6,6 +6,8 @@
 
 ResonanceList::ResonanceList(QWidget* parent) : QListWidget(parent) {
     setObjectName(QStringLiteral("resonances"));
+    // A line with its Q and band is longer than the column is wide.
+    setWordWrap(true);
 }
 
 void ResonanceList::showResonances(const std::vector<SweepPoint>& points,
