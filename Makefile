@@ -22,6 +22,7 @@ asan-test:
 bench: build
 	@build/default/bench/engine_bench
 	@build/default/bench/window_bench
+	@build/default/bench/fit_bench
 	@bench/startup_compare.sh build/default
 
 clean:

@@ -92,6 +92,16 @@ inline CircuitModel emptyModel() {
     return model;
 }
 
+// Resistor, coil and capacitor side by side, each touching the next: a series chain.
+inline CircuitModel seriesRlc(double ohms, double henries, double farads) {
+    CircuitModel model = emptyModel();
+    placePartAt(model, 1, 6000, 3000);
+    placePartAt(model, 6, 4890, 3000);
+    placePartAt(model, 11, 3780, 3000);
+    model.slotValue[1] = ohms, model.slotValue[6] = henries, model.slotValue[11] = farads;
+    return model;
+}
+
 // A model holding the drawing with everything a search reads ready, as the calculation leaves it
 // before its first search.
 inline CircuitModel searchReady(const std::vector<PartAt>& parts, const std::vector<LineAt>& vLines,

@@ -14,18 +14,8 @@
 
 namespace {
 
-// Resistor, coil and capacitor side by side, each touching the next: a series chain.
-CircuitModel seriesRlc(double ohms, double henries, double farads) {
-    CircuitModel model = drawing::emptyModel();
-    drawing::placePartAt(model, 1, 6000, 3000);
-    drawing::placePartAt(model, 6, 4890, 3000);
-    drawing::placePartAt(model, 11, 3780, 3000);
-    model.slotValue[1] = ohms, model.slotValue[6] = henries, model.slotValue[11] = farads;
-    return model;
-}
-
 TEST(FrequencySweepTest, PointAtTheWorkingFrequencyEqualsTheCalculation) {
-    CircuitModel model = seriesRlc(100, 0.1, 1e-5);
+    CircuitModel model = drawing::seriesRlc(100, 0.1, 1e-5);
     model.frequency = 50;
     const std::vector<SweepPoint> points = SweepFrequencies(model, 50, 5000, 200);
     Calculate(model);
@@ -38,7 +28,7 @@ TEST(FrequencySweepTest, PointAtTheWorkingFrequencyEqualsTheCalculation) {
 }
 
 TEST(FrequencySweepTest, SeriesResonanceIsFoundWithinOneStep) {
-    const CircuitModel model = seriesRlc(10, 1e-3, 1e-6);
+    const CircuitModel model = drawing::seriesRlc(10, 1e-3, 1e-6);
     const double f0 = 1 / (6.283184 * std::sqrt(1e-3 * 1e-6));
     const int count = 2000;
     const std::vector<SweepPoint> points = SweepFrequencies(model, 1, 1e7, count);
@@ -85,7 +75,7 @@ TEST(FrequencySweepTest, FrequenciesAreEvenOnALogarithmicScale) {
         double start, stop;
         int count;
     } ranges[] = {{1, 1e7, 2000}, {50, 5000, 200}, {1e-3, 1e9, 131}, {10, 10.001, 2000}, {3, 7, 2}};
-    const CircuitModel model = seriesRlc(10, 10e-3, 1e-6);
+    const CircuitModel model = drawing::seriesRlc(10, 10e-3, 1e-6);
     for (const auto& r : ranges) {
         SCOPED_TRACE(testing::Message() << r.start << " to " << r.stop << " Hz in " << r.count);
         const std::vector<SweepPoint> points = SweepFrequencies(model, r.start, r.stop, r.count);
@@ -102,7 +92,7 @@ TEST(FrequencySweepTest, FrequenciesAreEvenOnALogarithmicScale) {
 }
 
 TEST(FrequencySweepTest, EmptyRangesGiveNoPoints) {
-    const CircuitModel model = seriesRlc(1, 1, 1);
+    const CircuitModel model = drawing::seriesRlc(1, 1, 1);
     EXPECT_TRUE(SweepFrequencies(model, 0, 10, 200).empty());
     EXPECT_TRUE(SweepFrequencies(model, 10, 10, 200).empty());
     EXPECT_TRUE(SweepFrequencies(model, 10, 100, 1).empty());
@@ -124,7 +114,8 @@ TEST(FrequencySweepTest, ResonancesNeedValidNeighbours) {
 }
 
 TEST(FrequencySweepTest, EveryPointIsTheCalculationAtItsFrequency) {
-    std::vector<CircuitModel> models = {drawing::emptyModel(), seriesRlc(100, 1e152, 1e-5)};
+    std::vector<CircuitModel> models = {drawing::emptyModel(),
+                                        drawing::seriesRlc(100, 1e152, 1e-5)};
     oracle::DrawingGenerator generator(99);
     std::array<int, oracle::kShapeCount> shapes{};
     for (int i = 0; i < 10; ++i) models.push_back(generator.next(shapes).model);
@@ -183,9 +174,9 @@ TEST(FrequencySweepTest, RefinedResonancesAreExactToOnePartInAMillion) {
         double exact;  // hertz
         double shown;  // the same to 0.01 Hz
     } cases[] = {
-        {"series RLC", seriesRlc(10, 10e-3, 1e-6), Kind::PhaseZero, resonanceOf(10e-3, 1e-6),
-         1591.55},
-        {"series RLC", seriesRlc(10, 10e-3, 1e-6), Kind::Minimum, resonanceOf(10e-3, 1e-6),
+        {"series RLC", drawing::seriesRlc(10, 10e-3, 1e-6), Kind::PhaseZero,
+         resonanceOf(10e-3, 1e-6), 1591.55},
+        {"series RLC", drawing::seriesRlc(10, 10e-3, 1e-6), Kind::Minimum, resonanceOf(10e-3, 1e-6),
          1591.55},
         {"parallel LC", parallelLc(false), Kind::Maximum, resonanceOf(10e-3, 1e-6), 1591.55},
         {"parallel LC, C", parallelLc(true), Kind::Maximum, resonanceOf(10e-3, 1e-6), 1591.55},
@@ -220,7 +211,7 @@ TEST(FrequencySweepTest, OnlyAPhaseThatPassesZeroIsAPhaseZero) {
         std::vector<Kind> kinds;  // refined, all at f0
     } cases[] = {
         {"series RLC: the phase passes 0° where |Z| is least",
-         seriesRlc(10, 10e-3, 1e-6),
+         drawing::seriesRlc(10, 10e-3, 1e-6),
          resonanceOf(10e-3, 1e-6),
          {Kind::PhaseZero, Kind::Minimum}},
         {"lossless parallel LC: the phase jumps from +90° to -90° at the pole",

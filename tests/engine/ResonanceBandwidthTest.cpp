@@ -10,16 +10,6 @@
 
 namespace {
 
-// R, L and C in series, each left terminal on the next one's right terminal.
-CircuitModel seriesRlc(double r, double l, double c) {
-    CircuitModel model = drawing::emptyModel();
-    drawing::placePartAt(model, 1, 5000, 5000);
-    drawing::placePartAt(model, 6, 3890, 5000);
-    drawing::placePartAt(model, 11, 2780, 5000);
-    model.slotValue[1] = r, model.slotValue[6] = l, model.slotValue[11] = c;
-    return model;
-}
-
 // C under L under R, stacked and closed by two lines between each pair.
 CircuitModel parallelRlc(double r, double l, double c) {
     CircuitModel model = drawing::emptyModel();
@@ -50,7 +40,7 @@ TEST(ResonanceBandwidthTest, QOfSeriesAndParallelRlcFollowsTheClosedForm) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         const CircuitModel model =
-            row.series ? seriesRlc(row.r, row.l, row.c) : parallelRlc(row.r, row.l, row.c);
+            row.series ? drawing::seriesRlc(row.r, row.l, row.c) : parallelRlc(row.r, row.l, row.c);
         const double f0 = resonantFrequency(row.l, row.c);
         const Resonance::Kind kind =
             row.series ? Resonance::Kind::Minimum : Resonance::Kind::Maximum;
@@ -72,11 +62,11 @@ TEST(ResonanceBandwidthTest, UndefinedWhereThereIsNoBand) {
     };
     const double f0 = resonantFrequency(1e-3, 1e-7);
     const Row rows[] = {
-        {"a phase zero", seriesRlc(10, 1e-3, 1e-7), {Resonance::Kind::PhaseZero, f0}},
-        {"a minimum of 0 Ω", seriesRlc(0, 1e-3, 1e-7), {Resonance::Kind::Minimum, f0}},
+        {"a phase zero", drawing::seriesRlc(10, 1e-3, 1e-7), {Resonance::Kind::PhaseZero, f0}},
+        {"a minimum of 0 Ω", drawing::seriesRlc(0, 1e-3, 1e-7), {Resonance::Kind::Minimum, f0}},
         {"a pole", parallelRlc(1e300, 1e-3, 1e-7), {Resonance::Kind::Maximum, f0}},
         // Heavily damped: |Z| never reaches √2 times its least value within a factor of 1000.
-        {"no edge in reach", seriesRlc(1e6, 1e-3, 1e-7), {Resonance::Kind::Minimum, f0}},
+        {"no edge in reach", drawing::seriesRlc(1e6, 1e-3, 1e-7), {Resonance::Kind::Minimum, f0}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
