@@ -25,7 +25,7 @@ void ChartZoom::keepCurrent() {
     if (zoomed()) return;
     for (QAbstractAxis* axis : mChart->axes())
         if (auto* values = qobject_cast<QValueAxis*>(axis))
-            mKept.push_back({axis, values->min(), values->max()});
+            mKept.push_back({axis, values->min(), values->max(), values->min(), values->max()});
 }
 
 void ChartZoom::zoom(QPointF at, double steps) {
@@ -73,6 +73,11 @@ bool ChartZoom::release() {
 
 void ChartZoom::reset() {
     mKept.clear();
+}
+
+void ChartZoom::restore() {
+    for (const Kept& kept : mKept) mRelabel(kept.axis, kept.homeLow, kept.homeHigh);
+    reset();
 }
 
 void ChartZoom::reapply() {

@@ -25,7 +25,10 @@ public:
     bool drag(QPointF to);
     // Ends a drag: true when it never moved far enough to pan (a click).
     bool release();
+    // Forgets the zoom; the view then sets its own ranges again.
     void reset();
+    // Back to the ranges the view had chosen, for a view that does not refill itself.
+    void restore();
     // After the view set its own ranges: the kept ones again, while zoomed.
     void reapply();
 
@@ -33,6 +36,7 @@ private:
     struct Kept {
         QAbstractAxis* axis;
         double low, high;
+        double homeLow, homeHigh;  // as the view chose them
     };
     void keepCurrent();
     void show();

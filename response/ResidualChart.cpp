@@ -3,10 +3,14 @@
 #include <QCategoryAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QValueAxis>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "response/ChartAxes.h"
+#include "response/ChartZoom.h"
+#include "response/LinearScale.h"
 #include "response/LogScale.h"
 #include "results/NumberLabels.h"
 #include "toolkit/Appearance.h"
@@ -16,6 +20,7 @@ namespace {
 const QColor kKkColour(60, 60, 60);
 // Logical pixels, as the other views.
 constexpr QSize kChartMinimumSize(640, 400);
+constexpr double kWheelStep = 120;  // angle units of one step of a mouse wheel
 
 QList<QPointF> kkPlaces(const std::vector<KkResidual>& residuals, double KkResidual::*part) {
     QList<QPointF> places;
@@ -31,7 +36,10 @@ ResidualChart::ResidualChart(QWidget* parent)
       mFrequency(logAxis(QStringLiteral("周波数 (Hz)"))),
       mPercent(linearAxis(QStringLiteral("残差 図面 − 測定 (|Z 測定| に対する %)"))),
       mKkReal(new QLineSeries),
-      mKkImaginary(new QLineSeries) {
+      mKkImaginary(new QLineSeries),
+      mZoom(std::make_unique<ChartZoom>(
+          mChart,
+          [this](QAbstractAxis* axis, double low, double high) { relabel(axis, low, high); })) {
     setObjectName(QStringLiteral("residualChart"));
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(kChartMinimumSize);
@@ -53,6 +61,8 @@ ResidualChart::ResidualChart(QWidget* parent)
                                                   QStringLiteral("（Im）"));
 }
 
+ResidualChart::~ResidualChart() = default;
+
 void ResidualChart::showResiduals(const std::vector<ShownMeasurement>& measured,
                                   const std::vector<std::vector<KkResidual>>& residuals,
                                   const ShownMeasurement* chosen) {
@@ -73,6 +83,7 @@ void ResidualChart::showResiduals(const std::vector<ShownMeasurement>& measured,
     setLinearRange(mPercent, span);
     mReal->setPoints(measured, real);
     mImaginary->setPoints(measured, imaginary);
+    if (mZoom->zoomed()) mZoom->reapply();
 }
 
 // Whole decades around every measured frequency: the residuals exist only there.
@@ -102,4 +113,43 @@ void ResidualChart::showKramersKronig(const ShownMeasurement* chosen) {
     mKkImaginary->setName(QStringLiteral("Lin-KK Im（") + name + u'）');
     for (QLineSeries* series : {mKkReal, mKkImaginary})
         for (QLegendMarker* entry : mChart->legend()->markers(series)) entry->setVisible(shown);
+}
+
+void ResidualChart::relabel(QAbstractAxis* axis, double low, double high) {
+    if (axis == mFrequency) {
+        labelLogAxis(mFrequency, low, high, [](double f) { return siCompact(f); });
+        mLabelled = {low, high};
+    } else {
+        labelLinearAxis(mPercent, {low, high});
+    }
+}
+
+QPointF ResidualChart::chartPoint(QPointF position) const {
+    return mChart->mapFromScene(mapToScene(position.toPoint()));
+}
+
+void ResidualChart::wheelEvent(QWheelEvent* event) {
+    const QPointF at = chartPoint(event->position());
+    if (!mChart->plotArea().contains(at)) return QChartView::wheelEvent(event);
+    mZoom->zoom(at, event->angleDelta().y() / kWheelStep);
+}
+
+void ResidualChart::mousePressEvent(QMouseEvent* event) {
+    QChartView::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) mZoom->press(chartPoint(event->position()));
+}
+
+void ResidualChart::mouseMoveEvent(QMouseEvent* event) {
+    QChartView::mouseMoveEvent(event);
+    if (event->buttons() & Qt::LeftButton) mZoom->drag(chartPoint(event->position()));
+}
+
+void ResidualChart::mouseReleaseEvent(QMouseEvent* event) {
+    QChartView::mouseReleaseEvent(event);
+    mZoom->release();
+}
+
+void ResidualChart::mouseDoubleClickEvent(QMouseEvent* event) {
+    QChartView::mouseDoubleClickEvent(event);
+    mZoom->restore();
 }

@@ -9,6 +9,7 @@
 #include "response/MeasuredSeries.h"
 #include "response/ShownMeasurement.h"
 
+class ChartZoom;
 class QCategoryAxis;
 class QLineSeries;
 
@@ -20,6 +21,7 @@ class ResidualChart : public QChartView {
     Q_OBJECT
 public:
     explicit ResidualChart(QWidget* parent = nullptr);
+    ~ResidualChart() override;
 
     // One list of residuals per listed measurement (empty for one without data); `chosen` is the
     // measurement whose Lin-KK residuals are drawn, nullptr for none.
@@ -27,7 +29,17 @@ public:
                        const std::vector<std::vector<KkResidual>>& residuals,
                        const ShownMeasurement* chosen);
 
+protected:
+    // The wheel zooms about the pointer, a drag pans, a double-click resets.
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
 private:
+    QPointF chartPoint(QPointF position) const;
+    void relabel(QAbstractAxis* axis, double low, double high);
     void showFrequencyAxis(const std::vector<ShownMeasurement>& measured);
     void showKramersKronig(const ShownMeasurement* chosen);
 
@@ -39,4 +51,5 @@ private:
     QLineSeries* mKkReal;
     QLineSeries* mKkImaginary;
     std::pair<double, double> mLabelled{0, 0};
+    std::unique_ptr<ChartZoom> mZoom;
 };

@@ -13,6 +13,7 @@
 #include <complex>
 
 #include "ResponseWindowFixture.h"
+#include "response/ResidualChart.h"
 #include "response/ResponseChart.h"
 #include "results/NumberLabels.h"
 
@@ -20,15 +21,16 @@ namespace {
 
 class MarkerZoomTest : public ResponseWindowTest {
 protected:
-    ResponseChart* chart(const char* name) {
-        auto* view = window.findChild<ResponseChart*>(name);
+    template <typename View = ResponseChart>
+    View* chart(const char* name) {
+        auto* view = window.findChild<View*>(name);
         window.findChild<QTabWidget*>("views")->setCurrentWidget(view);
         QApplication::processEvents();
         return view;
     }
     // A place of the plot area, from its left and top edge as parts of its width and height, in
     // the view's viewport.
-    static QPoint inPlot(ResponseChart* view, double across, double down) {
+    static QPoint inPlot(QChartView* view, double across, double down) {
         const QRectF plot = view->chart()->plotArea();
         const QPointF at(plot.left() + across * plot.width(), plot.top() + down * plot.height());
         return view->mapFromScene(view->chart()->mapToScene(at));
@@ -39,7 +41,7 @@ protected:
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
         return clicked.wait(2 * QApplication::doubleClickInterval()) ? clicked[0][0].toInt() : -1;
     }
-    static void wheel(ResponseChart* view, QPoint at, int steps) {
+    static void wheel(QChartView* view, QPoint at, int steps) {
         QWheelEvent event(at, view->viewport()->mapToGlobal(at), {}, {0, 120 * steps}, Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view->viewport(), &event);
@@ -132,6 +134,18 @@ TEST_F(MarkerZoomTest, WheelZoomsAboutThePointerAndDoubleClickResets) {
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
     QApplication::processEvents();
     EXPECT_NEAR((across->max() - across->min()) / before, 1, 1e-9);
+}
+
+TEST_F(MarkerZoomTest, ResidualViewZoomsAndResetsToo) {
+    show(rlcDrawing({10, 10e-3, 1e-6}));
+    auto* view = chart<ResidualChart>("residualChart");
+    auto* percent = static_cast<QCategoryAxis*>(view->chart()->axes(Qt::Vertical).front());
+    const double before = percent->max() - percent->min();
+    const QPoint at = inPlot(view, 0.5, 0.5);
+    wheel(view, at, 1);
+    EXPECT_NEAR((percent->max() - percent->min()) / before, 0.8, 1e-9);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_NEAR((percent->max() - percent->min()) / before, 1, 1e-9);
 }
 
 }  // namespace
