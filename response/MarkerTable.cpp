@@ -9,6 +9,7 @@
 #include <complex>
 #include <numbers>
 
+#include "response/Reflection.h"
 #include "response/ResponseSweep.h"
 #include "results/NumberLabels.h"
 #include "results/ResultUnits.h"
@@ -17,12 +18,6 @@ namespace {
 
 const char* const kHeaders[] = {"", "周波数", "R", "X", "|Z|", "位相角", "|Γ|∠Γ", "VSWR"};
 constexpr int kDigits = 6;
-
-// Γ = (Z − Z0) / (Z + Z0), as the Smith chart places the point.
-std::complex<double> reflection(const Complex& z, double z0) {
-    const std::complex<double> impedance(z.re, z.im);
-    return (impedance - z0) / (impedance + z0);
-}
 
 QString degrees(double angle) {
     return localNumber(angle, 5) + QStringLiteral("°");

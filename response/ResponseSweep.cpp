@@ -19,6 +19,19 @@ QString failedPointsText(const std::vector<SweepPoint>& points) {
     return {};
 }
 
+// The drawing's plan, or none and in `problem` why the drawing cannot be read.
+std::optional<ReductionPlan> planOf(const CircuitModel& model, QString& problem) {
+    try {
+        return ReductionPlan(model);
+    } catch (const NoPartPlacedError&) {
+        problem = QStringLiteral("Ｒ，Ｌ，Ｃの素子を配置して下さい");
+    } catch (const ArithmeticError&) {
+        problem = QStringLiteral(
+            "この図は計算できません（図をたどると同じ素子に戻るか、座標が大きすぎます）");
+    }
+    return std::nullopt;
+}
+
 // Invalid where there is no plan or the reduction fails at the frequency.
 SweepPoint pointOn(const ReductionPlan* plan, double frequency) {
     try {
@@ -35,15 +48,7 @@ SweepPoint pointOn(const ReductionPlan* plan, double frequency) {
 
 ResponseSweep sweepResponse(const CircuitModel& model, double start, double stop, int count) {
     ResponseSweep swept;
-    std::optional<ReductionPlan> plan;
-    try {
-        plan.emplace(model);
-    } catch (const NoPartPlacedError&) {
-        swept.problem = QStringLiteral("Ｒ，Ｌ，Ｃの素子を配置して下さい");
-    } catch (const ArithmeticError&) {
-        swept.problem = QStringLiteral(
-            "この図は計算できません（図をたどると同じ素子に戻るか、座標が大きすぎます）");
-    }
+    const std::optional<ReductionPlan> plan = planOf(model, swept.problem);
     swept.points = SweepFrequencies(plan ? &*plan : nullptr, start, stop, count);
     if (plan) swept.resonances = RefineResonances(*plan, swept.points);
     for (const Resonance& r : swept.resonances)

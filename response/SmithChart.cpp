@@ -7,6 +7,7 @@
 
 #include "response/ChartAxes.h"
 #include "response/NearestPoint.h"
+#include "response/Reflection.h"
 #include "response/SmithGrid.h"
 #include "results/NumberLabels.h"
 #include "toolkit/Appearance.h"
@@ -26,11 +27,6 @@ const QColor kCurveColour(27, 58, 140);
 const QColor kWorkingColour(0, 128, 0);
 const QColor kMarkedColour(200, 0, 160);
 const QColor kCrossHairColour(0, 0, 0, 90);
-
-std::complex<double> reflection(const Complex& z, double z0) {
-    const std::complex<double> impedance(z.re, z.im);
-    return (impedance - z0) / (impedance + z0);
-}
 
 bool finite(const std::complex<double>& g) {
     return std::isfinite(g.real()) && std::isfinite(g.imag());
